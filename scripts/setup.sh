@@ -1,0 +1,35 @@
+# Shared by scripts/run and scripts/test: install what is missing, then configure and build.
+# Sourced, not run. Works as root, through sudo, or as a user with sudo rights.
+set -euo pipefail
+
+LUMETA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+LUMETA_BUILD=${LUMETA_BUILD:-$LUMETA_ROOT/build}
+
+lumeta_packages=(
+    g++ cmake make pkg-config
+    libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev libgl-dev fonts-liberation
+)
+
+lumeta_install_missing() {
+    local missing=() pkg
+    for pkg in "${lumeta_packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+lumeta_build() {
+    cmake -S "$LUMETA_ROOT" -B "$LUMETA_BUILD" -DCMAKE_BUILD_TYPE=Release > /dev/null
+    cmake --build "$LUMETA_BUILD" -j "$(nproc)"
+}
+
+lumeta_install_missing
+lumeta_build

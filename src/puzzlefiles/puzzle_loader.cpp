@@ -1,0 +1,66 @@
+#include "puzzlefiles/puzzle_loader.h"
+
+#include <limits>
+
+#include "board/num_text.h"
+#include "puzzlefiles/line_scanner.h"
+
+namespace lumeta {
+
+int CountPuzzles(const std::string& file) {
+    const LineScan scan = ScanLines(file);
+    if (!scan.readable) return 0;
+    constexpr std::int64_t kMax = std::numeric_limits<int>::max();
+    return static_cast<int>(scan.lines < kMax ? scan.lines : kMax);
+}
+
+std::string PuzzleLabelText(int puzzleNo, int puzzleCount) {
+    return "p#" + BlankNumText(puzzleNo) + " of" + BlankNumText(puzzleCount);
+}
+
+std::string FileLabelText(const std::string& file) {
+    const auto slash = file.find_last_of('/');
+    return slash == std::string::npos ? file : file.substr(slash + 1);
+}
+
+LoadReport LoadPuzzle(const BoardLayout& layout, PuzzleState& puzzle, CurrentPuzzle& current,
+                      const std::string& file, int& n, int& err) {
+    LoadReport report;
+    if (current.PuzzleCount == 0) {
+        report.kind = LoadReport::Kind::NoPuzzles;
+        report.message = file + " does not appear to have any puzzles";
+        return report;
+    }
+    if (n > current.PuzzleCount) {
+        err = -1;
+        report.kind = LoadReport::Kind::NumberTooHigh;
+        return report;
+    }
+    if (n == -1) n = current.PuzzleCount;
+
+    // Line n of the file; n of 0 or below reads no line and loads an empty one. Only the
+    // characters the board has cells for are kept.
+    std::string line;
+    if (n > 0) {
+        const std::size_t boardCells = static_cast<std::size_t>(6) * layout.HexTotal;
+        LineScan scan = ScanLines(file, n, boardCells);
+        if (!scan.readable || !scan.found) {
+            err = -1;
+            report.kind = LoadReport::Kind::Unreadable;
+            return report;
+        }
+        line = std::move(scan.text);
+    }
+    PlacePuzzleLine(layout, puzzle, line);
+
+    report.kind = LoadReport::Kind::Loaded;
+    report.puzzleLabel = PuzzleLabelText(n, current.PuzzleCount);
+    report.fileLabel = FileLabelText(file);
+    report.fileTooltip = file;
+    current.PuzzleNo = n;
+    current.PuzzleFile = file;
+    err = 0;
+    return report;
+}
+
+}  // namespace lumeta

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include "board/board_layout.h"
+#include "board/puzzle_state.h"
+#include "puzzlefiles/current_puzzle.h"
+
+namespace lumeta {
+
+// Number of lines (puzzles) of a file; 0 when it cannot be opened or read.
+int CountPuzzles(const std::string& file);
+
+// What LoadPuzzle did, so the window can do its part: hide the marker always; on
+// NoPuzzles show `message`; on Loaded set the labels, clear the selection and the undo
+// list and give the board the focus.
+struct LoadReport {
+    enum class Kind { NoPuzzles, NumberTooHigh, Unreadable, Loaded };
+    Kind kind = Kind::NoPuzzles;
+    std::string message;      // NoPuzzles: "<file> does not appear to have any puzzles"
+    std::string puzzleLabel;  // Loaded: "p# 3 of 120"
+    std::string fileLabel;    // Loaded: the file name after the last separator
+    std::string fileTooltip;  // Loaded: the full path
+    bool loaded() const { return kind == Kind::Loaded; }
+};
+
+// Loads puzzle n (-1: the last, written back to n) of `file` against the board as built.
+// The caller has set current.PuzzleCount by CountPuzzles. A count of 0 changes nothing; n
+// above the count sets err to -1 and changes nothing. A file that can no longer be read,
+// or has lost line n since it was counted, also sets err to -1 and changes nothing.
+LoadReport LoadPuzzle(const BoardLayout& layout, PuzzleState& puzzle, CurrentPuzzle& current,
+                      const std::string& file, int& n, int& err);
+
+// The labels' texts.
+std::string PuzzleLabelText(int puzzleNo, int puzzleCount);
+std::string FileLabelText(const std::string& file);
+
+}  // namespace lumeta

@@ -1,0 +1,58 @@
+#include "puzzlefiles/puzzle_writer.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace lumeta {
+
+namespace fs = std::filesystem;
+
+bool ReplaceFileContents(const std::string& file, const std::string& text) {
+    const std::string temp = file + ".part";
+    std::FILE* out = std::fopen(temp.c_str(), "wb");
+    if (!out) return false;
+    const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
+    const bool closed = std::fclose(out) == 0;
+    std::error_code ec;
+    if (written && closed) {
+        fs::rename(temp, file, ec);
+        if (!ec) return true;
+    }
+    fs::remove(temp, ec);
+    return false;
+}
+
+namespace {
+
+bool AppendText(const std::string& file, const std::string& text) {
+    std::error_code ec;
+    const bool existed = fs::exists(file, ec);
+    const auto sizeBefore = existed ? fs::file_size(file, ec) : 0;
+    if (ec) return false;
+    std::FILE* out = std::fopen(file.c_str(), "ab");
+    if (!out) return false;
+    const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
+    const bool closed = std::fclose(out) == 0;
+    if (written && closed) return true;
+    // Undo a partial line so the file stays as it was.
+    if (existed)
+        fs::resize_file(file, sizeBefore, ec);
+    else
+        fs::remove(file, ec);
+    return false;
+}
+
+}  // namespace
+
+bool WritePuzzleLine(const BoardLayout& layout, const PuzzleState& puzzle,
+                     const std::string& file, WriteMode mode) {
+    const std::string line = PuzzleLine(layout, puzzle) + "\r\n";
+    return mode == WriteMode::Replace ? ReplaceFileContents(file, line) : AppendText(file, line);
+}
+
+void AddDefaultExtension(std::string& name, const std::string& ext) {
+    if (name.find('.') == std::string::npos) name += "." + ext;
+}
+
+}  // namespace lumeta

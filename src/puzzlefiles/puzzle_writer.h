@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+#include "board/board_layout.h"
+#include "board/puzzle_state.h"
+
+namespace lumeta {
+
+enum class WriteMode { Replace = 0, Append = 1 };
+
+// Writes the board's solution as one line ending in CR LF: Replace creates the file anew,
+// Append adds to it (creating it when missing). On failure the file is left as it was
+// and false is returned.
+bool WritePuzzleLine(const BoardLayout& layout, const PuzzleState& puzzle,
+                     const std::string& file, WriteMode mode);
+
+// Appends "." + ext to a name with no "." anywhere in it; leaves any other name unchanged.
+void AddDefaultExtension(std::string& name, const std::string& ext);
+
+// Writes `text` to `file` through a temporary file beside it, renamed over the file at the
+// end, so a failed write never leaves a partial file behind.
+bool ReplaceFileContents(const std::string& file, const std::string& text);
+
+}  // namespace lumeta

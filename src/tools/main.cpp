@@ -1,0 +1,8 @@
+#include <iostream>
+
+#include "tools/tool_commands.h"
+
+int main(int argc, char** argv) {
+    lumeta::ToolArgs args(argv + 1, argv + argc);
+    return lumeta::RunTool(args, std::cout, std::cerr);
+}

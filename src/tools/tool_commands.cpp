@@ -1,0 +1,160 @@
+#include "tools/tool_commands.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "board/puzzle_state.h"
+#include "puzzlefiles/line_scanner.h"
+#include "puzzlefiles/puzzle_loader.h"
+#include "tools/text_board.h"
+
+namespace lumeta {
+
+namespace {
+
+const char* kProgram = "lumeta-tools";
+
+void PrintCommandHelp(const ToolCommand& command, std::ostream& out) {
+    out << "Usage: " << kProgram << " " << command.usage << "\n\n"
+        << command.summary << "\n" << command.help;
+}
+
+void PrintProgramHelp(std::ostream& out) {
+    out << "Usage: " << kProgram << " COMMAND [ARGUMENTS]\n\n"
+        << "Works on Lumeta puzzle files: plain text, one puzzle per line, 42 digits 1..6\n"
+        << "per line for the 7-hexagon board.\n\nCommands:\n";
+    for (const ToolCommand& command : ToolCommands())
+        out << "  " << command.usage << "\n      " << command.summary << "\n";
+    out << "\n" << kProgram << " COMMAND --help explains one command.\n";
+}
+
+// Why a puzzle file cannot be used, or empty text when it can be read.
+std::string FileProblem(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const auto status = fs::status(path, ec);
+    if (!fs::exists(status)) return "no such file: " + path;
+    if (fs::is_directory(status)) return "a folder, not a puzzle file: " + path;
+    return "cannot read " + path;
+}
+
+}  // namespace
+
+const std::vector<ToolCommand>& ToolCommands() {
+    static const std::vector<ToolCommand> commands = {
+        {"count", "count FILE", "Prints the number of puzzles (lines) in FILE.", "", RunCount},
+        {"show", "show FILE N [--solution]",
+         "Draws puzzle N of FILE (-1 for the last) with its clues.",
+         "\nOpen cells stay blank; --solution fills in every digit.\n", RunShow},
+    };
+    return commands;
+}
+
+bool ParseWholeNumber(const std::string& text, long long& value) {
+    if (text.empty() || text.size() > 18) return false;
+    std::size_t start = text[0] == '-' || text[0] == '+' ? 1 : 0;
+    if (start == text.size()) return false;
+    for (std::size_t i = start; i < text.size(); ++i)
+        if (text[i] < '0' || text[i] > '9') return false;
+    value = std::strtoll(text.c_str(), nullptr, 10);
+    return true;
+}
+
+bool WantsHelp(const ToolArgs& args) {
+    for (const std::string& arg : args)
+        if (arg == "--help" || arg == "-h") return true;
+    return false;
+}
+
+int UsageError(std::ostream& err, const char* commandName, const std::string& problem) {
+    err << kProgram << " " << commandName << ": " << problem << "\n"
+        << "Try '" << kProgram << " " << commandName << " --help'.\n";
+    return 2;
+}
+
+int RunCount(const ToolArgs& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 1) return UsageError(err, "count", "expects exactly one FILE");
+    const std::string& path = args[0];
+    const LineScan probe = ScanLines(path, 1, 0);
+    if (!probe.readable) {
+        err << kProgram << " count: " << FileProblem(path) << "\n";
+        return 1;
+    }
+    out << CountPuzzles(path) << "\n";
+    return 0;
+}
+
+int RunShow(const ToolArgs& args, std::ostream& out, std::ostream& err) {
+    std::vector<std::string> positional;
+    bool solution = false;
+    for (const std::string& arg : args) {
+        if (arg == "--solution")
+            solution = true;
+        else if (arg.size() > 2 && arg.rfind("--", 0) == 0)
+            return UsageError(err, "show", "unknown option " + arg);
+        else
+            positional.push_back(arg);
+    }
+    if (positional.size() != 2) return UsageError(err, "show", "expects FILE and N");
+    long long number = 0;
+    if (!ParseWholeNumber(positional[1], number) || (number < 1 && number != -1))
+        return UsageError(err, "show", "N must be a puzzle number from 1, or -1 for the last");
+
+    const std::string& path = positional[0];
+    BoardLayout layout;
+    PuzzleState puzzle;
+    BuildBoard(layout, puzzle);
+    CurrentPuzzle current;
+    current.PuzzleCount = CountPuzzles(path);
+    if (current.PuzzleCount == 0) {
+        if (!ScanLines(path, 1, 0).readable)
+            err << kProgram << " show: " << FileProblem(path) << "\n";
+        else
+            err << kProgram << " show: " << path << " does not appear to have any puzzles\n";
+        return 1;
+    }
+    int n = number > current.PuzzleCount ? current.PuzzleCount + 1 : static_cast<int>(number);
+    int loadErr = 0;
+    const LoadReport report = LoadPuzzle(layout, puzzle, current, path, n, loadErr);
+    if (!report.loaded()) {
+        err << kProgram << " show: " << path << " has " << current.PuzzleCount
+            << (current.PuzzleCount == 1 ? " puzzle" : " puzzles") << "; there is no puzzle "
+            << number << "\n";
+        return 1;
+    }
+    out << report.puzzleLabel << "  " << report.fileLabel << "\n\n"
+        << TextBoard(layout, puzzle, solution);
+    return 0;
+}
+
+int RunTool(const ToolArgs& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        PrintProgramHelp(err);
+        return 2;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        PrintProgramHelp(out);
+        return 0;
+    }
+    for (const ToolCommand& command : ToolCommands()) {
+        if (args[0] != command.name) continue;
+        const ToolArgs rest(args.begin() + 1, args.end());
+        if (WantsHelp(rest)) {
+            PrintCommandHelp(command, out);
+            return 0;
+        }
+        try {
+            return command.run(rest, out, err);
+        } catch (const std::exception& e) {
+            err << kProgram << " " << command.name << ": " << e.what() << "\n";
+            return 1;
+        }
+    }
+    err << kProgram << ": unknown command '" << args[0] << "'\nTry '" << kProgram
+        << " --help'.\n";
+    return 2;
+}
+
+}  // namespace lumeta
