@@ -8,7 +8,7 @@ LUMETA_BUILD=${LUMETA_BUILD:-$LUMETA_ROOT/build}
 lumeta_packages=(
     g++ cmake make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev libgl-dev fonts-liberation
+    qt6-base-dev fonts-liberation
 )
 
 lumeta_install_missing() {
