@@ -33,7 +33,9 @@ struct LayoutData {
 
 const LayoutData& LayoutFor(int numHex) {
     static const LayoutData seven{
-        6, 11, {{1, 5}, {2, 2}, {2, 8}, {3, 5}, {4, 2}, {4, 8}, {5, 5}},
+        6,
+        11,
+        {{1, 5}, {2, 2}, {2, 8}, {3, 5}, {4, 2}, {4, 8}, {5, 5}},
         {5, 6, 7, 13, 14, 20, 21, 24, 32, 35, 43, 46, 47, 53, 54, 60, 61, 62}};
     static const LayoutData ten{
         8,
@@ -56,14 +58,31 @@ const LayoutData& LayoutFor(int numHex) {
                                       {6, 5},
                                       {6, 11},
                                       {7, 8}},
-                                     {8, 9, 10, 22, 23, 29, 30, 36, 37, 49, 50, 53, 67,
+                                     {8,  9,  10, 22, 23,  29,  30,  36,  37,  49,  50,  53,  67,
                                       70, 84, 87, 88, 100, 101, 107, 108, 114, 115, 127, 128, 129}};
     static const LayoutData nineteen{
         10,
         17,
-        {{1, 8}, {2, 5}, {2, 11}, {3, 2}, {3, 8}, {3, 14}, {4, 5}, {4, 11}, {5, 2}, {5, 8},
-         {5, 14}, {6, 5}, {6, 11}, {7, 2}, {7, 8}, {7, 14}, {8, 5}, {8, 11}, {9, 8}},
-        {8, 9, 10, 22, 23, 29, 30, 36, 37, 49, 50, 53, 67, 70, 84,
+        {{1, 8},
+         {2, 5},
+         {2, 11},
+         {3, 2},
+         {3, 8},
+         {3, 14},
+         {4, 5},
+         {4, 11},
+         {5, 2},
+         {5, 8},
+         {5, 14},
+         {6, 5},
+         {6, 11},
+         {7, 2},
+         {7, 8},
+         {7, 14},
+         {8, 5},
+         {8, 11},
+         {9, 8}},
+        {8,  9,   10,  22,  23,  29,  30,  36,  37,  49,  50,  53,  67,  70,  84,
          87, 101, 104, 118, 121, 122, 134, 135, 141, 142, 148, 149, 161, 162, 163}};
     switch (numHex) {
         case 10:
@@ -92,11 +111,14 @@ bool IsKnownHexCount(int numHex) {
 }
 
 void BuildBoard(BoardLayout& layout, PuzzleState& puzzle) {
-    for (auto& row : layout.CellTag) row.fill("");
-    for (auto& row : puzzle.Solution) row.fill("");
+    for (auto& row : layout.CellTag)
+        row.fill("");
+    for (auto& row : puzzle.Solution)
+        row.fill("");
     layout.HexRow.fill(0);
     layout.HexCol.fill(0);
-    for (auto& sides : layout.HexCell) sides.fill(0);
+    for (auto& sides : layout.HexCell)
+        sides.fill(0);
 
     // Unknown counts are never requested; they get the board in play.
     if (!IsKnownHexCount(layout.NumHex)) layout.NumHex = 7;
@@ -106,8 +128,10 @@ void BuildBoard(BoardLayout& layout, PuzzleState& puzzle) {
 
     // Every grid cell is numbered, on the board or not. Cells of an earlier, larger grid
     // lose their numbers so nothing outside this grid looks like part of it.
-    for (auto& row : layout.CellNumber) row.fill(0);
-    for (auto& row : layout.Given) row.fill(0);
+    for (auto& row : layout.CellNumber)
+        row.fill(0);
+    for (auto& row : layout.Given)
+        row.fill(0);
     layout.CellRow.fill(0);
     layout.CellCol.fill(0);
     int counter = 0;
@@ -119,7 +143,8 @@ void BuildBoard(BoardLayout& layout, PuzzleState& puzzle) {
             layout.CellCol[counter] = col;
         }
     }
-    for (int cell : data.outerCells) layout.Given[layout.CellRow[cell]][layout.CellCol[cell]] = 1;
+    for (int cell : data.outerCells)
+        layout.Given[layout.CellRow[cell]][layout.CellCol[cell]] = 1;
 
     layout.HexTotal = layout.NumHex;
     for (int h = 1; h <= layout.HexTotal; ++h) {
@@ -134,7 +159,8 @@ void BuildBoard(BoardLayout& layout, PuzzleState& puzzle) {
         }
     }
 
-    for (auto& sides : layout.TouchCell) sides.fill(0);
+    for (auto& sides : layout.TouchCell)
+        sides.fill(0);
     for (int h = 1; h <= layout.HexTotal; ++h) {
         for (int s = 1; s <= 6; ++s) {
             const int cell = layout.HexCell[h][s];

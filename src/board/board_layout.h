@@ -29,10 +29,10 @@ struct BoardLayout {
     std::array<int, kCellsMax + 1> CellCol{};
     std::array<int, kHexMax + 1> HexRow{};  // origin = the cell of side 1
     std::array<int, kHexMax + 1> HexCol{};
-    HexSideTable<int> HexCell{};            // cell number of side s of hexagon h
-    GridTable<std::string> CellTag{};       // "073" = hexagon 7, side 3; empty off the board
-    GridTable<int> Given{};                 // 1 on an outer side (a clue cell)
-    HexSideTable<int> TouchCell{};          // cell touching side s of hexagon h, 0 if outer
+    HexSideTable<int> HexCell{};       // cell number of side s of hexagon h
+    GridTable<std::string> CellTag{};  // "073" = hexagon 7, side 3; empty off the board
+    GridTable<int> Given{};            // 1 on an outer side (a clue cell)
+    HexSideTable<int> TouchCell{};     // cell touching side s of hexagon h, 0 if outer
     int ColStep = 0;
     int RowStep = 0;
 
@@ -52,8 +52,8 @@ bool IsKnownHexCount(int numHex);
 // Side of the hexagon whose cell is (row, col) relative to its origin, as the layout
 // defines it: the cell's offset and its outward neighbour.
 struct SideShape {
-    int dRow, dCol;          // cell of the side, relative to the hexagon's origin
-    int outRow, outCol;      // outward neighbour, relative to that cell
+    int dRow, dCol;      // cell of the side, relative to the hexagon's origin
+    int outRow, outCol;  // outward neighbour, relative to that cell
 };
 extern const std::array<SideShape, 7> kSideShape;  // index 1..6
 

@@ -2,7 +2,9 @@
 
 namespace lumeta {
 
-std::string NumText(long long n) { return std::to_string(n); }
+std::string NumText(long long n) {
+    return std::to_string(n);
+}
 
 std::string BlankNumText(long long n) {
     std::string text;

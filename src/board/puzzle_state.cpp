@@ -3,7 +3,8 @@
 namespace lumeta {
 
 void ClearEntries(PuzzleState& puzzle) {
-    for (auto& row : puzzle.Entry) row.fill("");
+    for (auto& row : puzzle.Entry)
+        row.fill("");
 }
 
 VerifyOutcome VerifyPuzzle(const BoardLayout& layout, const PuzzleState& puzzle) {
@@ -21,7 +22,8 @@ VerifyOutcome VerifyPuzzle(const BoardLayout& layout, const PuzzleState& puzzle)
 std::string PuzzleLine(const BoardLayout& layout, const PuzzleState& puzzle) {
     std::string line;
     for (int row = 1; row <= layout.GridRows; ++row)
-        for (int col = 1; col <= layout.GridCols; ++col) line += puzzle.Solution[row][col];
+        for (int col = 1; col <= layout.GridCols; ++col)
+            line += puzzle.Solution[row][col];
     return line;
 }
 

@@ -14,16 +14,20 @@ struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
-bool IsLineEnd(unsigned char c) { return c == '\n' || c == '\r'; }
+bool IsLineEnd(unsigned char c) {
+    return c == '\n' || c == '\r';
+}
 
 // Line ends in a block: every CR and every LF that does not close a CR LF pair. A CR LF
 // split across two blocks is handled by the caller skipping the LF. Flat loops over bytes
 // so the compiler vectorises them.
 std::int64_t CountLineEnds(const unsigned char* data, std::size_t size) {
     std::int64_t ends = 0;
-    for (std::size_t i = 0; i < size; ++i) ends += (data[i] == '\n') | (data[i] == '\r');
+    for (std::size_t i = 0; i < size; ++i)
+        ends += (data[i] == '\n') | (data[i] == '\r');
     std::int64_t pairs = 0;
-    for (std::size_t i = 1; i < size; ++i) pairs += (data[i - 1] == '\r') & (data[i] == '\n');
+    for (std::size_t i = 1; i < size; ++i)
+        pairs += (data[i - 1] == '\r') & (data[i] == '\n');
     return ends - pairs;
 }
 

@@ -9,10 +9,10 @@ namespace lumeta {
 // Reads a text file in large blocks. A line ends at CR, LF or CR LF; a last line without a
 // line end still counts, a line end at the very end starts no further line.
 struct LineScan {
-    bool readable = false;      // the file could be opened and read to its end
-    std::int64_t lines = 0;     // lines counted (up to the wanted line when it was found)
-    bool found = false;         // the wanted line exists
-    std::string text;           // its first keepChars characters
+    bool readable = false;   // the file could be opened and read to its end
+    std::int64_t lines = 0;  // lines counted (up to the wanted line when it was found)
+    bool found = false;      // the wanted line exists
+    std::string text;        // its first keepChars characters
 };
 
 // Counts every line of the file, or stops at line wantLine (1-based) and keeps the first

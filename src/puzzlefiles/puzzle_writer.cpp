@@ -45,8 +45,8 @@ bool AppendText(const std::string& file, const std::string& text) {
 
 }  // namespace
 
-bool WritePuzzleLine(const BoardLayout& layout, const PuzzleState& puzzle,
-                     const std::string& file, WriteMode mode) {
+bool WritePuzzleLine(const BoardLayout& layout, const PuzzleState& puzzle, const std::string& file,
+                     WriteMode mode) {
     const std::string line = PuzzleLine(layout, puzzle) + "\r\n";
     return mode == WriteMode::Replace ? ReplaceFileContents(file, line) : AppendText(file, line);
 }

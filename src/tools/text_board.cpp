@@ -13,7 +13,8 @@ constexpr int kHexPitch = 8;  // neighbouring columns share a slanted edge
 
 std::string TextBoard(const BoardLayout& layout, const PuzzleState& puzzle, bool showSolution) {
     int minCol = kGridColsMax;
-    for (int h = 1; h <= layout.HexTotal; ++h) minCol = std::min(minCol, layout.HexCol[h]);
+    for (int h = 1; h <= layout.HexTotal; ++h)
+        minCol = std::min(minCol, layout.HexCol[h]);
     const int width = ((layout.GridCols - minCol) / 3 + 1) * kHexPitch + 1;
     std::vector<std::string> lines(layout.GridRows + 1, std::string(width, ' '));
 
@@ -40,8 +41,10 @@ std::string TextBoard(const BoardLayout& layout, const PuzzleState& puzzle, bool
             upper[x + i] = ' ';
             lower[x + i] = '_';
         }
-        for (int s = 1; s <= 3; ++s) upper[x + 2 * s] = digit(layout.HexCell[h][s], ' ');
-        for (int s = 4; s <= 6; ++s) lower[x + 2 * (7 - s)] = digit(layout.HexCell[h][s], '_');
+        for (int s = 1; s <= 3; ++s)
+            upper[x + 2 * s] = digit(layout.HexCell[h][s], ' ');
+        for (int s = 4; s <= 6; ++s)
+            lower[x + 2 * (7 - s)] = digit(layout.HexCell[h][s], '_');
     }
 
     std::string out;

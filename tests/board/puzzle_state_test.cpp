@@ -1,1 +1,102 @@
 #include <gtest/gtest.h>
+
+#include "board/puzzle_state.h"
+#include "support/board_fixture.h"
+
+namespace lumeta {
+namespace {
+
+using testing::BuiltBoard;
+using testing::GridPicture;
+using testing::kSampleGrid;
+using testing::kSampleLine;
+using testing::SetGrid;
+
+// Fills every open cell with its solution digit.
+void EnterSolution(testing::Board& board) {
+    for (int row = 1; row <= board.layout.GridRows; ++row)
+        for (int col = 1; col <= board.layout.GridCols; ++col)
+            if (board.layout.IsBoardCell(row, col) && !board.layout.Given[row][col])
+                board.puzzle.Entry[row][col] = board.puzzle.Solution[row][col];
+}
+
+TEST(PlacePuzzleLine, PutsTheDigitsRowByRowIntoTheBoardCells) {
+    auto board = BuiltBoard();
+    PlacePuzzleLine(board.layout, board.puzzle, kSampleLine);
+    auto expected = BuiltBoard();
+    SetGrid(expected.layout, expected.puzzle.Solution, kSampleGrid);
+    EXPECT_EQ(GridPicture(board.layout, board.puzzle.Solution),
+              GridPicture(expected.layout, expected.puzzle.Solution));
+    EXPECT_EQ(PuzzleLine(board.layout, board.puzzle), kSampleLine);
+}
+
+TEST(PlacePuzzleLine, FollowsTheCharacterPositionsOfTheHexagonSides) {
+    auto board = BuiltBoard();
+    std::string line;
+    for (int k = 0; k < 42; ++k)
+        line += static_cast<char>('A' + k);
+    PlacePuzzleLine(board.layout, board.puzzle, line);
+    const BoardLayout& layout = board.layout;
+    auto at = [&](int hex, int side) {
+        const int cell = layout.HexCell[hex][side];
+        return board.puzzle.Solution[layout.CellRow[cell]][layout.CellCol[cell]];
+    };
+    // position: hexagon/side, from the file format's table
+    EXPECT_EQ(at(1, 1), "A");  // 1
+    EXPECT_EQ(at(1, 6), "G");  // 7
+    EXPECT_EQ(at(1, 4), "I");  // 9
+    EXPECT_EQ(at(4, 1), "P");  // 16
+    EXPECT_EQ(at(4, 4), "[");  // 27
+    EXPECT_EQ(at(6, 4), "g");  // 39
+    EXPECT_EQ(at(7, 4), "j");  // 42
+}
+
+TEST(PlacePuzzleLine, ShortLineLeavesTheLastCellsWithoutDigitAndEmptiesEntries) {
+    auto board = BuiltBoard();
+    board.puzzle.Entry[3][5] = "4";
+    PlacePuzzleLine(board.layout, board.puzzle, kSampleLine.substr(0, 40));
+    EXPECT_EQ(board.puzzle.Solution[6][5], "4");  // position 40
+    EXPECT_EQ(board.puzzle.Solution[6][6], "");   // 41
+    EXPECT_EQ(board.puzzle.Solution[6][7], "");   // 42
+    EXPECT_EQ(board.puzzle.Entry[3][5], "");
+}
+
+TEST(VerifyPuzzle, ReportsNoPuzzleWhenTheCluesHaveNoDigits) {
+    auto board = BuiltBoard();
+    EXPECT_EQ(VerifyPuzzle(board.layout, board.puzzle), VerifyOutcome::NoPuzzle);
+}
+
+TEST(VerifyPuzzle, IsDoneOnlyWhenEveryOpenCellMatchesTheSolution) {
+    auto board = BuiltBoard();
+    PlacePuzzleLine(board.layout, board.puzzle, kSampleLine);
+    EXPECT_EQ(VerifyPuzzle(board.layout, board.puzzle), VerifyOutcome::NotDone);
+
+    EnterSolution(board);
+    EXPECT_EQ(VerifyPuzzle(board.layout, board.puzzle), VerifyOutcome::AllDone);
+
+    // An entry in a clue cell is never compared.
+    board.puzzle.Entry[1][5] = "9";
+    EXPECT_EQ(VerifyPuzzle(board.layout, board.puzzle), VerifyOutcome::AllDone);
+
+    // The centre's side 1 entered wrong, then left empty.
+    board.puzzle.Entry[3][5] = board.puzzle.Solution[3][5] == "1" ? "2" : "1";
+    EXPECT_EQ(VerifyPuzzle(board.layout, board.puzzle), VerifyOutcome::NotDone);
+    board.puzzle.Entry[3][5].clear();
+    EXPECT_EQ(VerifyPuzzle(board.layout, board.puzzle), VerifyOutcome::NotDone);
+}
+
+TEST(VerifyPuzzle, StopsAtTheFirstFailingCellInReadingOrder) {
+    // A missing clue digit after a wrong entry still reads as "not done", and before one
+    // as "no puzzle": the scan stops at whichever comes first.
+    auto board = BuiltBoard();
+    PlacePuzzleLine(board.layout, board.puzzle, kSampleLine);
+    EnterSolution(board);
+    board.puzzle.Solution[6][5].clear();  // a clue in the last row
+    board.puzzle.Entry[2][4] = "x";       // an open cell in row 2
+    EXPECT_EQ(VerifyPuzzle(board.layout, board.puzzle), VerifyOutcome::NotDone);
+    board.puzzle.Entry[2][4] = board.puzzle.Solution[2][4];
+    EXPECT_EQ(VerifyPuzzle(board.layout, board.puzzle), VerifyOutcome::NoPuzzle);
+}
+
+}  // namespace
+}  // namespace lumeta

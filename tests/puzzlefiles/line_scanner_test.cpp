@@ -1,1 +1,100 @@
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "puzzlefiles/line_scanner.h"
+#include "support/temp_dir.h"
+
+namespace lumeta {
+namespace {
+
+using testing::TempDir;
+
+struct LineEndCase {
+    const char* name;
+    std::string bytes;
+    std::int64_t lines;
+};
+
+class LineEnds : public ::testing::TestWithParam<LineEndCase> {};
+
+TEST_P(LineEnds, CountAsTheFileFormatDefines) {
+    TempDir dir;
+    const auto& c = GetParam();
+    EXPECT_EQ(ScanLines(dir.Write("f.txt", c.bytes)).lines, c.lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, LineEnds,
+    ::testing::Values(
+        LineEndCase{"Empty", "", 0}, LineEndCase{"OneLineNoEnd", "abc", 1},
+        LineEndCase{"ThreeCrLf", "a\r\nb\r\nc\r\n", 3},
+        LineEndCase{"ThreeCrLfLastOpen", "a\r\nb\r\nc", 3}, LineEndCase{"ThreeLf", "a\nb\nc\n", 3},
+        LineEndCase{"ThreeCr", "a\rb\rc\r", 3}, LineEndCase{"MixedEnds", "a\rb\nc\r\nd", 4},
+        LineEndCase{"LfCrIsTwoEnds", "a\n\rb", 3}, LineEndCase{"BlankLinesCount", "\n\n\r\n", 3},
+        LineEndCase{"NulBytesAreText", std::string("a\0b\nc\0", 6), 2}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(ScanLines, FindsAWantedLineAndKeepsOnlyItsFirstCharacters) {
+    TempDir dir;
+    const auto file = dir.Write("f.txt", "first\r\nsecond line\rthird\nfourth");
+    const LineScan second = ScanLines(file, 2, 6);
+    EXPECT_TRUE(second.found);
+    EXPECT_EQ(second.text, "second");
+    EXPECT_EQ(ScanLines(file, 3, 99).text, "third");
+    EXPECT_EQ(ScanLines(file, 4, 99).text, "fourth");
+    EXPECT_FALSE(ScanLines(file, 5, 99).found);
+}
+
+TEST(ScanLines, FindsEmptyLinesButNoLineAfterTheFinalLineEnd) {
+    TempDir dir;
+    const auto file = dir.Write("f.txt", "a\r\n\r\nc\r\n");
+    EXPECT_TRUE(ScanLines(file, 2, 10).found);
+    EXPECT_EQ(ScanLines(file, 2, 10).text, "");
+    EXPECT_FALSE(ScanLines(file, 4, 10).found);
+}
+
+// Line n (1-based) of a file of 15-digit numbered lines ending in CR LF.
+std::string NumberedLine(std::int64_t n) {
+    std::string text = std::to_string(n);
+    return std::string(15 - text.size(), '0') + text;
+}
+
+TEST(ScanLines, HandlesACrLfSplitAcrossReadBlocks) {
+    // 17-byte lines put the CR of line 61681 at the last byte of the first 1 MiB block
+    // and its LF at the first byte of the next.
+    TempDir dir;
+    std::string bytes;
+    const int lines = 200'000;
+    for (int n = 1; n <= lines; ++n)
+        bytes += NumberedLine(n) + "\r\n";
+    ASSERT_EQ(bytes[(1 << 20) - 1], '\r');
+    const auto file = dir.Write("big.txt", bytes);
+    EXPECT_EQ(ScanLines(file).lines, lines);
+    for (std::int64_t n = 61679; n <= 61684; ++n) {
+        const LineScan scan = ScanLines(file, n, 20);
+        ASSERT_TRUE(scan.found);
+        EXPECT_EQ(scan.text, NumberedLine(n));
+    }
+    EXPECT_EQ(ScanLines(file, lines, 20).text, NumberedLine(lines));
+    EXPECT_FALSE(ScanLines(file, lines + 1, 20).found);
+}
+
+TEST(ScanLines, KeepsMemoryBoundedOnAHugeLineWithoutLineEnd) {
+    TempDir dir;
+    const auto file = dir.Write("huge.txt", std::string(50 * 1024 * 1024, '3'));
+    const LineScan scan = ScanLines(file, 1, 42);
+    EXPECT_TRUE(scan.found);
+    EXPECT_EQ(scan.text, std::string(42, '3'));
+    EXPECT_EQ(ScanLines(file).lines, 1);
+}
+
+TEST(ScanLines, ReportsUnreadableFiles) {
+    TempDir dir;
+    EXPECT_FALSE(ScanLines(dir.File("missing.txt")).readable);
+    EXPECT_FALSE(ScanLines(dir.path().string()).readable);  // a folder
+}
+
+}  // namespace
+}  // namespace lumeta

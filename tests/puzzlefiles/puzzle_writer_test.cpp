@@ -1,1 +1,96 @@
 #include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <filesystem>
+
+#include "puzzlefiles/puzzle_loader.h"
+#include "puzzlefiles/puzzle_writer.h"
+#include "support/board_fixture.h"
+#include "support/temp_dir.h"
+
+namespace lumeta {
+namespace {
+
+using testing::BuiltBoard;
+using testing::kSampleLine;
+using testing::ReadBytes;
+using testing::TempDir;
+
+TEST(WritePuzzleLine, ReplaceThenAppendWritesCrLfLines) {
+    TempDir dir;
+    auto board = BuiltBoard();
+    PlacePuzzleLine(board.layout, board.puzzle, kSampleLine);
+    const auto file = dir.Write("out.txt", "old contents\r\n");
+    ASSERT_TRUE(WritePuzzleLine(board.layout, board.puzzle, file, WriteMode::Replace));
+    EXPECT_EQ(ReadBytes(file), std::string(kSampleLine) + "\r\n");
+    ASSERT_TRUE(WritePuzzleLine(board.layout, board.puzzle, file, WriteMode::Append));
+    EXPECT_EQ(ReadBytes(file),
+              std::string(kSampleLine) + "\r\n" + std::string(kSampleLine) + "\r\n");
+    EXPECT_FALSE(std::filesystem::exists(file + ".part"));
+}
+
+TEST(WritePuzzleLine, AppendCreatesAMissingFileAndAnEmptyBoardWritesAnEmptyLine) {
+    TempDir dir;
+    auto board = BuiltBoard();
+    const auto file = dir.File("new.txt");
+    ASSERT_TRUE(WritePuzzleLine(board.layout, board.puzzle, file, WriteMode::Append));
+    EXPECT_EQ(ReadBytes(file), "\r\n");
+    EXPECT_EQ(CountPuzzles(file), 1);
+}
+
+TEST(WritePuzzleLine, WhatIsWrittenForLineNIsLineN) {
+    TempDir dir;
+    std::string bytes;
+    std::string lines[3] = {std::string(kSampleLine), std::string(kSampleLine),
+                            std::string(kSampleLine)};
+    std::swap(lines[1][0], lines[1][1]);
+    std::swap(lines[2][0], lines[2][2]);
+    for (const auto& line : lines)
+        bytes += line + "\n";
+    const auto source = dir.Write("source.txt", bytes);
+    auto board = BuiltBoard();
+    CurrentPuzzle current;
+    current.PuzzleCount = CountPuzzles(source);
+    const auto copy = dir.File("copy.txt");
+    for (int n = 1; n <= 3; ++n) {
+        int err = 0, number = n;
+        ASSERT_TRUE(LoadPuzzle(board.layout, board.puzzle, current, source, number, err).loaded());
+        ASSERT_TRUE(WritePuzzleLine(board.layout, board.puzzle, copy, WriteMode::Append));
+    }
+    EXPECT_EQ(ReadBytes(copy), lines[0] + "\r\n" + lines[1] + "\r\n" + lines[2] + "\r\n");
+}
+
+TEST(WritePuzzleLine, LeavesAFileItCannotWriteExactlyAsItWas) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes through permissions";
+    TempDir dir;
+    auto board = BuiltBoard();
+    PlacePuzzleLine(board.layout, board.puzzle, kSampleLine);
+    const auto file = dir.Write("locked.txt", "keep me\r\n");
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    EXPECT_FALSE(WritePuzzleLine(board.layout, board.puzzle, file, WriteMode::Append));
+    EXPECT_FALSE(WritePuzzleLine(board.layout, board.puzzle, file, WriteMode::Replace));
+    EXPECT_EQ(ReadBytes(file), "keep me\r\n");
+}
+
+TEST(WritePuzzleLine, FailsIntoAFolderThatDoesNotExist) {
+    TempDir dir;
+    auto board = BuiltBoard();
+    const auto file = dir.File("no/such/folder/p.txt");
+    EXPECT_FALSE(WritePuzzleLine(board.layout, board.puzzle, file, WriteMode::Append));
+    EXPECT_FALSE(WritePuzzleLine(board.layout, board.puzzle, file, WriteMode::Replace));
+}
+
+TEST(AddDefaultExtension, AddsTheExtensionOnlyToANameWithoutAnyDot) {
+    std::string plain = "/home/ann/mine";
+    AddDefaultExtension(plain, "txt");
+    EXPECT_EQ(plain, "/home/ann/mine.txt");
+    std::string dotted = "/home/ann/my.puzzles/mine";
+    AddDefaultExtension(dotted, "txt");
+    EXPECT_EQ(dotted, "/home/ann/my.puzzles/mine");
+    std::string withExtension = "mine.dat";
+    AddDefaultExtension(withExtension, "txt");
+    EXPECT_EQ(withExtension, "mine.dat");
+}
+
+}  // namespace
+}  // namespace lumeta

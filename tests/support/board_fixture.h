@@ -1,8 +1,8 @@
 #pragma once
 
-#include <vector>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "board/board_layout.h"
 #include "board/puzzle_state.h"

@@ -1,9 +1,9 @@
 #include "support/temp_dir.h"
 
+#include <unistd.h>
 #include <atomic>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 namespace lumeta::testing {
 
@@ -23,7 +23,9 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ec);
 }
 
-std::string TempDir::File(std::string_view name) const { return (path_ / name).string(); }
+std::string TempDir::File(std::string_view name) const {
+    return (path_ / name).string();
+}
 
 std::string TempDir::Write(std::string_view name, std::string_view bytes) const {
     const std::string file = File(name);

@@ -8,7 +8,7 @@ namespace lumeta::testing {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -20,7 +20,7 @@ public:
     // Writes bytes exactly as given and returns the file's path.
     std::string Write(std::string_view name, std::string_view bytes) const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -1,1 +1,102 @@
 #include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "support/board_fixture.h"
+#include "support/temp_dir.h"
+#include "tools/tool_commands.h"
+
+namespace lumeta {
+namespace {
+
+using testing::kSampleLine;
+using testing::TempDir;
+
+struct ToolRun {
+    int status;
+    std::string out, err;
+};
+
+ToolRun RunLumetaTools(const ToolArgs& args) {
+    std::ostringstream out, err;
+    const int status = RunTool(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(LumetaTools, CountPrintsTheNumberOfPuzzles) {
+    TempDir dir;
+    const auto file =
+        dir.Write("p.txt", std::string(kSampleLine) + "\r\n" + std::string(kSampleLine) + "\n");
+    const ToolRun run = RunLumetaTools({"count", file});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "2\n");
+}
+
+TEST(LumetaTools, ShowDrawsTheCluesAndLeavesOpenCellsBlank) {
+    TempDir dir;
+    const auto file = dir.Write("p.txt", std::string(kSampleLine) + "\r\n");
+    const ToolRun run = RunLumetaTools({"show", file, "1"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "p# 1 of 1  p.txt\n"
+              "\n"
+              "         _______\n"
+              " _______/ 4 3 6 \\_______\n"
+              "/ 3 6   \\_______/   2 1 \\\n"
+              "\\_5_____/       \\_____3_/\n"
+              "/ 2     \\_______/     6 \\\n"
+              "\\_1_4___/       \\___1_5_/\n"
+              "        \\_4_6_1_/\n");
+}
+
+TEST(LumetaTools, ShowWithSolutionFillsEveryCellAndMinusOneIsTheLast) {
+    TempDir dir;
+    std::string other(kSampleLine);
+    other[16] = '9';  // the centre's side 2, an open cell
+    const auto file = dir.Write("p.txt", std::string(kSampleLine) + "\r\n" + other + "\r\n");
+    const ToolRun run = RunLumetaTools({"show", file, "-1", "--solution"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("p# 2 of 2"), std::string::npos);
+    EXPECT_NE(run.out.find("\\_5_4_1_/ 6 9 3 \\_4_5_3_/"), std::string::npos) << run.out;
+}
+
+TEST(LumetaTools, ErrorsGoToStderrWithANonZeroStatus) {
+    TempDir dir;
+    const auto file = dir.Write("p.txt", std::string(kSampleLine) + "\r\n");
+    const auto empty = dir.Write("empty.txt", "");
+    const struct {
+        ToolArgs args;
+        const char* message;
+    } cases[] = {
+        {{"show", dir.File("missing.txt"), "1"}, "no such file"},
+        {{"show", dir.path().string(), "1"}, "a folder"},
+        {{"show", empty, "1"}, "does not appear to have any puzzles"},
+        {{"show", file, "2"}, "there is no puzzle 2"},
+        {{"show", file, "0"}, "N must be"},
+        {{"show", file, "x"}, "N must be"},
+        {{"show", file}, "expects FILE and N"},
+        {{"show", file, "1", "--bogus"}, "unknown option"},
+        {{"count", dir.File("missing.txt")}, "no such file"},
+        {{"frobnicate"}, "unknown command"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = RunLumetaTools(c.args);
+        EXPECT_NE(run.status, 0) << c.message;
+        EXPECT_TRUE(run.out.empty()) << c.message;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    }
+}
+
+TEST(LumetaTools, HelpExplainsEveryCommand) {
+    const ToolRun run = RunLumetaTools({"--help"});
+    EXPECT_EQ(run.status, 0);
+    for (const ToolCommand& command : ToolCommands()) {
+        EXPECT_NE(run.out.find(command.usage), std::string::npos) << command.name;
+        const ToolRun own = RunLumetaTools({command.name, "--help"});
+        EXPECT_EQ(own.status, 0);
+        EXPECT_NE(own.out.find(command.summary), std::string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace lumeta
