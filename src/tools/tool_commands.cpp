@@ -18,7 +18,8 @@ const char* kProgram = "lumeta-tools";
 
 void PrintCommandHelp(const ToolCommand& command, std::ostream& out) {
     out << "Usage: " << kProgram << " " << command.usage << "\n\n"
-        << command.summary << "\n" << command.help;
+        << command.summary << "\n"
+        << command.help;
 }
 
 void PrintProgramHelp(std::ostream& out) {
@@ -152,8 +153,7 @@ int RunTool(const ToolArgs& args, std::ostream& out, std::ostream& err) {
             return 1;
         }
     }
-    err << kProgram << ": unknown command '" << args[0] << "'\nTry '" << kProgram
-        << " --help'.\n";
+    err << kProgram << ": unknown command '" << args[0] << "'\nTry '" << kProgram << " --help'.\n";
     return 2;
 }
 
