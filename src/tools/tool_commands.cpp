@@ -8,6 +8,7 @@
 #include "board/puzzle_state.h"
 #include "puzzlefiles/line_scanner.h"
 #include "puzzlefiles/puzzle_loader.h"
+#include "tools/generator_commands.h"
 #include "tools/text_board.h"
 
 namespace lumeta {
@@ -49,6 +50,32 @@ const std::vector<ToolCommand>& ToolCommands() {
         {"show", "show FILE N [--solution]",
          "Draws puzzle N of FILE (-1 for the last) with its clues.",
          "\nOpen cells stay blank; --solution fills in every digit.\n", RunShow},
+        {"create", "create [N] [--out FILE] [--seed S]",
+         "Makes N new distinct puzzles (default 1), one line each.",
+         "\nEvery puzzle has exactly one solution, found from its clues by deduction alone.\n"
+         "The lines go to standard output, or replace FILE with --out. --seed S makes the\n"
+         "run reproducible; without it the clock seeds it.\n",
+         RunCreate},
+        {"create-multi", "create-multi [--existing FILE] [--out FILE] [--count N] [--seed S]",
+         "Makes N puzzles and keeps those new to an existing collection.",
+         "\nDefaults: --existing puzmulti20sepd.txt, --out puzmulti21sepA.txt, --count 32000.\n"
+         "A puzzle already in the collection or made earlier in the run counts as a repeat\n"
+         "(letter case ignored); the new ones replace the output file, which appears only\n"
+         "when the run completes. A missing collection counts as empty. On a terminal a\n"
+         "progress bar shows the run, new and repeat counts and the time left.\n",
+         RunCreateMulti},
+        {"randomize", "randomize FILE [--seed S]",
+         "Writes each distinct line of FILE once, in random order.",
+         "\nThe copy lies beside FILE, named after it up to its last \".\" with\n"
+         "\"-noduprandom.txt\" (puzzles.txt gives puzzles-noduprandom.txt). Lines that\n"
+         "differ only in letter case count as one.\n",
+         RunRandomize},
+        {"check", "check FILE", "Checks every puzzle of FILE and proves each one unique.",
+         "\nA line must hold 42 digits 1..6, every hexagon 1..6 once each and every\n"
+         "touching pair adding up to 7; an exhaustive search then counts the solutions of\n"
+         "its clues. Prints \"N lines, V valid, U unique, D distinct\" and exits non-zero\n"
+         "when a line is invalid or not unique, naming the first such lines.\n",
+         RunCheck},
     };
     return commands;
 }

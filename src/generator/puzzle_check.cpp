@@ -1,0 +1,81 @@
+#include "generator/puzzle_check.h"
+
+#include <unordered_set>
+
+#include "board/num_text.h"
+#include "generator/indexed_board.h"
+#include "generator/puzzle_solver.h"
+#include "generator/text_lines.h"
+
+namespace lumeta {
+
+LineCheck CheckPuzzleLine(const BoardLayout& layout, std::string_view line) {
+    LineCheck check;
+    const IndexedBoard board = IndexBoard(layout);
+    const std::size_t length = static_cast<std::size_t>(board.cellCount);
+    if (line.size() != length) {
+        check.problem = "has " + NumText(static_cast<long long>(line.size())) +
+                        " characters, not " + NumText(static_cast<long long>(length));
+        return check;
+    }
+    for (std::size_t k = 0; k < line.size(); ++k) {
+        if (line[k] < '1' || line[k] > '6') {
+            check.problem =
+                "character " + NumText(static_cast<long long>(k + 1)) + " is not a digit 1..6";
+            return check;
+        }
+    }
+    auto digitAt = [&](int index) { return line[board.linePos[index]] - '0'; };
+    for (int h = 1; h <= board.hexTotal; ++h) {
+        DigitSet seen = 0;
+        for (int s = 1; s <= 6; ++s)
+            seen |= DigitBit(digitAt(CellIndex(h, s)));
+        if (seen != kAllDigits) {
+            check.problem = "hexagon " + NumText(h) + " does not hold 1..6 once each";
+            return check;
+        }
+    }
+    for (int i = 0; i < board.cellCount; ++i) {
+        const int t = board.touch[i];
+        if (t < 0 || t < i) continue;  // each pair once
+        if (digitAt(i) + digitAt(t) != 7) {
+            check.problem = "hexagon " + NumText(i / 6 + 1) + " side " + NumText(i % 6 + 1) +
+                            " and hexagon " + NumText(t / 6 + 1) + " side " + NumText(t % 6 + 1) +
+                            " add up to " + NumText(digitAt(i) + digitAt(t)) + ", not 7";
+            return check;
+        }
+    }
+    check.valid = true;
+    const SolutionCount solutions = CountSolutions(layout, line, 2);
+    check.unique = solutions.count == 1;
+    if (!check.unique) check.problem = "its clues have more than one solution";
+    return check;
+}
+
+std::string FileCheck::Summary() const {
+    return NumText(lines) + " lines, " + NumText(valid) + " valid, " + NumText(unique) +
+           " unique, " + NumText(distinct) + " distinct";
+}
+
+FileCheck CheckPuzzleFile(const BoardLayout& layout, const std::string& path, std::size_t keepBad) {
+    FileCheck result;
+    const TextLines file = ReadTextLines(path);
+    result.readable = file.readable;
+    if (!file.readable) return result;
+    std::unordered_set<std::string> seen;
+    seen.reserve(file.lines.size());
+    for (std::string_view line : file.lines) {
+        ++result.lines;
+        if (seen.insert(FoldCase(line)).second) ++result.distinct;
+        const LineCheck check = CheckPuzzleLine(layout, line);
+        if (check.valid) ++result.valid;
+        if (check.unique) ++result.unique;
+        if (check.valid && check.unique) continue;
+        ++result.bad;
+        if (result.firstBad.size() < keepBad)
+            result.firstBad.push_back({result.lines, check.problem});
+    }
+    return result;
+}
+
+}  // namespace lumeta

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include "board/board_layout.h"
+#include "board/puzzle_state.h"
+#include "generator/generator_rules.h"
+#include "generator/indexed_board.h"
+#include "generator/random_source.h"
+
+namespace lumeta {
+
+// The order the clue digits are dealt in: entries 1..6, always a permutation of 1..6.
+// Each shuffle permutes whatever order the previous one left; it is never reset.
+struct DigitPerm {
+    std::array<int, 7> entry = {0, 1, 2, 3, 4, 5, 6};
+};
+
+// Called once at the start of every attempt (the window lets pending events run there).
+using AttemptHook = std::function<void()>;
+
+// Shuffles DigitPerm from the top down, one fresh draw per place.
+void ShuffleDigits(DigitPerm& perm, RandomSource& random);
+
+// Deals random clue digits (the given cells of a hexagon get different digits) and
+// gives every open cell the digits its hexagon's clues leave.
+void StartAttempt(const IndexedBoard& board, CandidateGrid& grid, DigitPerm& perm,
+                  RandomSource& random);
+
+// Every open cell of a hexagon := 1..6 less the digits of that hexagon's given cells.
+void SetOpenCandidates(const IndexedBoard& board, CandidateGrid& grid);
+
+// The deduction cycles of one attempt, at most NumHex × 5: Complete when every cell
+// holds one digit, Failed on a contradiction or when the cycles run out.
+Verdict RunAttempt(const IndexedBoard& board, CandidateGrid& grid);
+
+// Runs attempts until one completes and leaves the solved board in puzzle.Solution.
+// Returns the number of attempts it took.
+long long CreatePuzzle(const BoardLayout& layout, PuzzleState& puzzle, DigitPerm& perm,
+                       RandomSource& random, const AttemptHook& perAttempt = {});
+
+}  // namespace lumeta

@@ -1,0 +1,234 @@
+#include "tools/generator_commands.h"
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "board/board_layout.h"
+#include "board/puzzle_state.h"
+#include "generator/batch_create.h"
+#include "generator/dedupe_shuffle.h"
+#include "generator/puzzle_check.h"
+#include "generator/puzzle_generator.h"
+#include "generator/random_source.h"
+#include "generator/text_lines.h"
+
+namespace lumeta {
+
+namespace {
+
+const char* kProgram = "lumeta-tools";
+
+// Options of the form "--name VALUE" and plain arguments, in any order.
+struct ParsedArgs {
+    std::vector<std::string> positional;
+    std::vector<std::pair<std::string, std::string>> options;
+    std::string problem;  // empty when the arguments could be read
+};
+
+ParsedArgs ParseArgs(const ToolArgs& args, const std::vector<std::string>& optionNames) {
+    ParsedArgs parsed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.size() < 2 || arg.rfind("--", 0) != 0) {
+            parsed.positional.push_back(arg);
+            continue;
+        }
+        bool known = false;
+        for (const std::string& name : optionNames)
+            known = known || arg == name;
+        if (!known) {
+            parsed.problem = "unknown option " + arg;
+            return parsed;
+        }
+        if (i + 1 >= args.size()) {
+            parsed.problem = arg + " needs a value";
+            return parsed;
+        }
+        for (const auto& [name, value] : parsed.options) {
+            if (name == arg) {
+                parsed.problem = arg + " given twice";
+                return parsed;
+            }
+        }
+        parsed.options.emplace_back(arg, args[++i]);
+    }
+    return parsed;
+}
+
+std::optional<std::string> OptionValue(const ParsedArgs& parsed, const std::string& name) {
+    for (const auto& [option, value] : parsed.options)
+        if (option == name) return value;
+    return std::nullopt;
+}
+
+// A whole number in [low, high], or a usage problem.
+bool ReadCount(const std::string& text, long long low, long long high, long long& value) {
+    return ParseWholeNumber(text, value) && value >= low && value <= high;
+}
+
+// The random source: reproducible with --seed, else from the clock.
+bool MakeRandomSource(const ParsedArgs& parsed, std::optional<RandomSource>& random) {
+    const std::optional<std::string> seed = OptionValue(parsed, "--seed");
+    if (!seed) {
+        random = RandomSource::FromClock();
+        return true;
+    }
+    long long value = 0;
+    if (!ReadCount(*seed, 0, 999999999999999999LL, value)) return false;
+    random = RandomSource::Fixed(static_cast<std::uint64_t>(value));
+    return true;
+}
+
+// Progress on the terminal only: never in a pipe, a file or a test's stream.
+bool ShowsProgress(const std::ostream& err) {
+    return &err == &std::cerr && isatty(STDERR_FILENO);
+}
+
+std::string Seconds(double seconds) {
+    const long long whole = static_cast<long long>(seconds + 0.5);
+    if (whole < 60) return std::to_string(whole) + " s";
+    return std::to_string(whole / 60) + " min " + std::to_string(whole % 60) + " s";
+}
+
+}  // namespace
+
+int RunCreate(const ToolArgs& args, std::ostream& out, std::ostream& err) {
+    const ParsedArgs parsed = ParseArgs(args, {"--out", "--seed"});
+    if (!parsed.problem.empty()) return UsageError(err, "create", parsed.problem);
+    if (parsed.positional.size() > 1) return UsageError(err, "create", "expects at most one N");
+    long long wanted = 1;
+    if (!parsed.positional.empty() && !ReadCount(parsed.positional[0], 1, 100000000, wanted))
+        return UsageError(err, "create", "N must be a whole number from 1 to 100000000");
+    std::optional<RandomSource> random;
+    if (!MakeRandomSource(parsed, random))
+        return UsageError(err, "create", "--seed must be a whole number from 0");
+
+    const std::optional<std::string> outPath = OptionValue(parsed, "--out");
+    ReplacingFile file;
+    if (outPath && !file.Open(*outPath)) {
+        err << kProgram << " create: " << file.problem() << "\n";
+        return 1;
+    }
+
+    BoardLayout layout;
+    PuzzleState puzzle;
+    BuildBoard(layout, puzzle);
+    DigitPerm perm;
+    std::unordered_set<std::string> made;
+    while (static_cast<long long>(made.size()) < wanted) {
+        CreatePuzzle(layout, puzzle, perm, *random);
+        const std::string line = PuzzleLine(layout, puzzle);
+        if (!made.insert(line).second) continue;  // a repeat: make another
+        if (!outPath) {
+            out << line << "\n";
+        } else if (!file.WriteLine(line)) {
+            err << kProgram << " create: " << file.problem() << "\n";
+            return 1;
+        }
+    }
+    if (outPath && !file.Commit()) {
+        err << kProgram << " create: " << file.problem() << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+int RunCreateMulti(const ToolArgs& args, std::ostream& out, std::ostream& err) {
+    const ParsedArgs parsed = ParseArgs(args, {"--existing", "--out", "--count", "--seed"});
+    if (!parsed.problem.empty()) return UsageError(err, "create-multi", parsed.problem);
+    if (!parsed.positional.empty())
+        return UsageError(err, "create-multi", "unexpected argument " + parsed.positional[0]);
+    CreateMultiOptions options;
+    if (auto existing = OptionValue(parsed, "--existing")) options.existingFile = *existing;
+    if (auto output = OptionValue(parsed, "--out")) options.outputFile = *output;
+    if (auto count = OptionValue(parsed, "--count"))
+        if (!ReadCount(*count, 1, 100000000, options.runs))
+            return UsageError(err, "create-multi",
+                              "--count must be a whole number from 1 to 100000000");
+    std::optional<RandomSource> random;
+    if (!MakeRandomSource(parsed, random))
+        return UsageError(err, "create-multi", "--seed must be a whole number from 0");
+
+    const bool bar = ShowsProgress(err);
+    const auto start = std::chrono::steady_clock::now();
+    auto lastShown = start;
+    const CreateMultiProgressFn progress = [&](const CreateMultiProgress& step) {
+        const auto now = std::chrono::steady_clock::now();
+        if (step.run != options.runs && now - lastShown < std::chrono::milliseconds(100)) return;
+        lastShown = now;
+        const double done = static_cast<double>(step.run) / static_cast<double>(options.runs);
+        const double elapsed = std::chrono::duration<double>(now - start).count();
+        const int width = 30;
+        const int filled = static_cast<int>(done * width);
+        err << "\r[" << std::string(filled, '#') << std::string(width - filled, '.') << "] run "
+            << step.run << "/" << options.runs << ", " << step.newPuzzles << " new, "
+            << step.repeats << " repeats, about " << Seconds(elapsed / done - elapsed) << " left  "
+            << std::flush;
+    };
+
+    BoardLayout layout;
+    PuzzleState puzzle;
+    DigitPerm perm;
+    const CreateMultiResult result = CreateMulti(options, layout, puzzle, perm, *random,
+                                                 bar ? progress : CreateMultiProgressFn{});
+    if (bar) err << "\n";
+    if (!result.notice.empty()) err << kProgram << " create-multi: " << result.notice << "\n";
+    if (!result.completed) {
+        err << kProgram << " create-multi: " << result.message << "; nothing was written\n";
+        return 1;
+    }
+    out << result.runs << " runs against " << result.existingLines
+        << " known puzzles: " << result.newPuzzles << " new, " << result.repeats
+        << " repeats, written to " << options.outputFile << "\n";
+    return 0;
+}
+
+int RunRandomize(const ToolArgs& args, std::ostream& out, std::ostream& err) {
+    const ParsedArgs parsed = ParseArgs(args, {"--seed"});
+    if (!parsed.problem.empty()) return UsageError(err, "randomize", parsed.problem);
+    if (parsed.positional.size() != 1)
+        return UsageError(err, "randomize", "expects exactly one FILE");
+    std::optional<RandomSource> random;
+    if (!MakeRandomSource(parsed, random))
+        return UsageError(err, "randomize", "--seed must be a whole number from 0");
+    const RandomizeResult result = RandomizePuzzleFile(parsed.positional[0], *random);
+    if (!result.ok) {
+        err << kProgram << " randomize: " << result.message << "\n";
+        return 1;
+    }
+    out << result.message << "\n";
+    return 0;
+}
+
+int RunCheck(const ToolArgs& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 1 || (args[0].size() > 2 && args[0].rfind("--", 0) == 0))
+        return UsageError(err, "check", "expects exactly one FILE");
+    BoardLayout layout;
+    PuzzleState puzzle;
+    BuildBoard(layout, puzzle);
+    const FileCheck check = CheckPuzzleFile(layout, args[0]);
+    if (!check.readable) {
+        err << kProgram << " check: " << ReadTextLines(args[0]).problem << "\n";
+        return 1;
+    }
+    if (check.lines == 0) {
+        err << kProgram << " check: " << args[0] << " does not appear to have any puzzles\n";
+        return 1;
+    }
+    out << check.Summary() << "\n";
+    if (check.bad == 0) return 0;
+    err << kProgram << " check: " << check.bad << (check.bad == 1 ? " bad line" : " bad lines")
+        << "; the first:\n";
+    for (const BadLine& bad : check.firstBad)
+        err << "  line " << bad.number << ": " << bad.problem << "\n";
+    return 1;
+}
+
+}  // namespace lumeta
