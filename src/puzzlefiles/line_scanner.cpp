@@ -22,13 +22,12 @@ bool IsLineEnd(unsigned char c) {
 // split across two blocks is handled by the caller skipping the LF. Flat loops over bytes
 // so the compiler vectorises them.
 std::int64_t CountLineEnds(const unsigned char* data, std::size_t size) {
-    std::int64_t ends = 0;
-    for (std::size_t i = 0; i < size; ++i)
-        ends += (data[i] == '\n') | (data[i] == '\r');
-    std::int64_t pairs = 0;
-    for (std::size_t i = 1; i < size; ++i)
-        pairs += (data[i - 1] == '\r') & (data[i] == '\n');
-    return ends - pairs;
+    std::size_t lf = 0, cr = 0, pairs = 0;
+    for (std::size_t i = 0; i < size; ++i) lf += data[i] == '\n';
+    for (std::size_t i = 0; i < size; ++i) cr += data[i] == '\r';
+    if (cr != 0)
+        for (std::size_t i = 1; i < size; ++i) pairs += (data[i - 1] == '\r') & (data[i] == '\n');
+    return static_cast<std::int64_t>(lf + cr - pairs);
 }
 
 }  // namespace
