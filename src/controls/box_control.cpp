@@ -1,0 +1,191 @@
+#include "controls/box_control.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "controls/colour_value.h"
+#include "controls/twips.h"
+
+namespace lumeta {
+
+namespace {
+
+constexpr double kDarkEdgeInset = 20;  // twips inside the right and bottom borders
+constexpr double kPictureShift = 24;   // twips up and left of the picture's rule position
+constexpr double kHimetricPerInch = 2540;
+constexpr double kTwipsPerInch = 1440;
+
+int ButtonCode(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            return 1;
+        case Qt::RightButton:
+            return 2;
+        case Qt::MiddleButton:
+            return 4;
+        default:
+            return 0;
+    }
+}
+
+int ShiftCode(Qt::KeyboardModifiers modifiers) {
+    int shift = 0;
+    if (modifiers & Qt::ShiftModifier) shift |= 1;
+    if (modifiers & Qt::ControlModifier) shift |= 2;
+    if (modifiers & Qt::AltModifier) shift |= 4;
+    return shift;
+}
+
+}  // namespace
+
+BoxControl::BoxControl(QWidget* parent) : QWidget(parent) {
+    // A new button takes its holder's font at 8 points, plain.
+    QFont start = parent ? parent->font() : QApplication::font();
+    start.setPointSizeF(8);
+    start.setBold(false);
+    start.setItalic(false);
+    setFont(start);
+    // Clicking a button must not take the keyboard away from the board.
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BoxControl::SetForeColor(std::uint32_t colour) {
+    foreColor_ = colour;
+    update();
+}
+
+void BoxControl::SetFont(const QFont& font) {
+    setFont(font);
+    update();
+}
+
+void BoxControl::SetCaption(const QString& caption) {
+    caption_ = caption;
+    update();
+}
+
+void BoxControl::SetFontSize(float points) {
+    if (points <= 0) return;
+    QFont changed = font();
+    changed.setPointSizeF(points);
+    SetFont(changed);
+}
+
+void BoxControl::SetFontBold(bool bold) {
+    QFont changed = font();
+    changed.setBold(bold);
+    SetFont(changed);
+}
+
+void BoxControl::SetFontItalic(bool italic) {
+    QFont changed = font();
+    changed.setItalic(italic);
+    SetFont(changed);
+}
+
+void BoxControl::SetBackColor(std::uint32_t colour) {
+    backColor_ = colour;
+    update();
+}
+
+void BoxControl::SetPicture(const QPixmap& picture) {
+    picture_ = picture;
+    update();
+}
+
+void BoxControl::SetBorderStyle(int style) {
+    if (borderStyle_ == style) return;
+    borderStyle_ = style;
+    update();  // the drawing area shrinks or grows by the border
+}
+
+QSize BoxControl::PictureHimetric() const {
+    if (picture_.isNull()) return {};
+    const TwipScale scale = TwipScale::ForWidget(this);
+    const QSizeF logical = picture_.deviceIndependentSize();
+    const double perTwip = kHimetricPerInch / kTwipsPerInch;
+    return {RoundHalfEven(logical.width() * scale.TwipsPerPixelX * perTwip),
+            RoundHalfEven(logical.height() * scale.TwipsPerPixelY * perTwip)};
+}
+
+QPointF BoxControl::PicturePosition(double width, double height) const {
+    // Half a HIMETRIC size stands in for the size in twips.
+    const QSize himetric = PictureHimetric();
+    return {(width - himetric.width() / 2.0) / 2 - kPictureShift,
+            (height - himetric.height() / 2.0) / 2 - kPictureShift};
+}
+
+QSize BoxControl::sizeHint() const {
+    const QFontMetrics metrics(font(), this);
+    return {metrics.horizontalAdvance(caption_) + 2 * metrics.height(), 2 * metrics.height()};
+}
+
+void BoxControl::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    // Resolve system colours from the active palette, so a disabled button looks the same.
+    QPalette palette = this->palette();
+    palette.setCurrentColorGroup(QPalette::Active);
+
+    QRect area = rect();
+    if (borderStyle_ == 1) {
+        painter.fillRect(area, Qt::black);
+        area.adjust(1, 1, -1, -1);
+    }
+    painter.translate(area.topLeft());
+    painter.setClipRect(QRect(QPoint(0, 0), area.size()));
+    const TwipScale scale = TwipScale::ForWidget(this);
+    const double width = scale.TwipsX(area.width());
+    const double height = scale.TwipsY(area.height());
+
+    painter.fillRect(QRect(QPoint(0, 0), area.size()), ColourFromValue(backColor_, palette));
+
+    if (!caption_.isEmpty()) {
+        const QFontMetrics metrics(font(), this);
+        const int textWidth = RoundHalfEven(scale.TwipsX(metrics.horizontalAdvance(caption_)));
+        const int textHeight = RoundHalfEven(scale.TwipsY(metrics.height()));
+        const QPoint at = scale.Pixels((width - textWidth) / 2, (height - textHeight) / 2);
+        painter.setFont(font());
+        painter.setPen(ColourFromValue(foreColor_, palette));
+        painter.drawText(at.x(), at.y() + metrics.ascent(), caption_);
+    }
+
+    // Light edge along the top and left; the dark edge stands 20 twips inside the right
+    // and bottom.
+    painter.fillRect(0, 0, 1, area.height(), Qt::white);
+    painter.fillRect(0, 0, area.width(), 1, Qt::white);
+    const int right = scale.PixelsX(width - kDarkEdgeInset);
+    const int bottom = scale.PixelsY(height - kDarkEdgeInset);
+    const int top = scale.PixelsY(kDarkEdgeInset);
+    const int left = scale.PixelsX(kDarkEdgeInset);
+    painter.fillRect(right, top, 1, bottom - top + 1, Qt::black);
+    painter.fillRect(left, bottom, right - left + 1, 1, Qt::black);
+
+    if (!picture_.isNull()) {
+        const QPointF at = PicturePosition(width, height);
+        painter.drawPixmap(scale.Pixels(at.x(), at.y()), picture_);
+    }
+}
+
+void BoxControl::mousePressEvent(QMouseEvent* event) {
+    SetBorderStyle(1);
+    const TwipScale scale = TwipScale::ForWidget(this);
+    const QPointF at = event->position();
+    emit MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()),
+                   static_cast<float>(scale.TwipsX(at.x())),
+                   static_cast<float>(scale.TwipsY(at.y())));
+}
+
+void BoxControl::mouseReleaseEvent(QMouseEvent* event) {
+    // The release comes here even when the pointer has left the button meanwhile.
+    SetBorderStyle(0);
+    const TwipScale scale = TwipScale::ForWidget(this);
+    const QPointF at = event->position();
+    emit MouseUp(ButtonCode(event->button()), ShiftCode(event->modifiers()),
+                 static_cast<float>(scale.TwipsX(at.x())),
+                 static_cast<float>(scale.TwipsY(at.y())));
+}
+
+}  // namespace lumeta

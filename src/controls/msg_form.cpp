@@ -1,0 +1,369 @@
+#include "controls/msg_form.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+#include <algorithm>
+
+#include "controls/colour_value.h"
+#include "controls/message_icons.h"
+#include "controls/twips.h"
+
+namespace lumeta {
+
+namespace {
+
+// Positions and sizes of the controls, in twips.
+constexpr double kLabelLeft = 930;
+constexpr double kInputLabelLeft = 700;
+constexpr double kLabelTop = 420;
+constexpr double kIconLeft = 240;
+constexpr double kIconTop = 210;
+constexpr double kIconSize = 480;
+constexpr double kButtonWidth = 885;
+constexpr double kButtonHeight = 345;
+constexpr double kFieldWidth = 2650;
+
+// A list box's default background, which the window and its buttons start with.
+constexpr std::uint32_t kWindowColour = kSystemColourBit | 5;
+
+// One line per line break, whatever the break is made of.
+QStringList PromptLines(const QString& prompt) {
+    QString text = prompt;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text.split(QLatin1Char('\n'));
+}
+
+// System colours come from the application's palette (the window's own carries the colours
+// set here), the same whether or not the window is active.
+QPalette SystemPalette() {
+    QPalette palette = QApplication::palette();
+    palette.setCurrentColorGroup(QPalette::Active);
+    return palette;
+}
+
+}  // namespace
+
+MsgForm::MsgForm(const ColourScheme& scheme, QWidget* parent)
+    : QDialog(parent),
+      scheme_(scheme),
+      backColor_(kWindowColour),
+      buttonColor_(kWindowColour),
+      foreColor_(0) {
+    setObjectName(QStringLiteral("MsgForm"));
+    setModal(true);
+    setWindowTitle(QGuiApplication::applicationDisplayName());
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(9);
+    font.setBold(false);
+    setFont(font);
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);  // prompts may hold file names with "<" or "&"
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setWordWrap(false);
+
+    for (int slot = 0; slot < kMessageIconSlots; ++slot) {
+        icons[slot] = new QLabel(this);
+        icons[slot]->setObjectName(QStringLiteral("icons%1").arg(slot));
+        icons[slot]->hide();
+    }
+
+    for (int index = 0; index < kMessageButtons; ++index) {
+        QPushButton* button = new QPushButton(this);
+        button->setObjectName(QStringLiteral("cmd%1").arg(index));
+        // The window has no default button: Enter acts on the focused button only.
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        button->setFocusPolicy(Qt::StrongFocus);
+        button->installEventFilter(this);
+        connect(button, &QPushButton::clicked, this, [this, index] { Choose(index); });
+        cmd[index] = button;
+    }
+
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->hide();
+    connect(Text1, &QLineEdit::returnPressed, this, [this] {
+        if (mode_ == Mode::Input) Choose(0);
+    });
+
+    setTabOrder(cmd[0], cmd[1]);
+    setTabOrder(cmd[1], cmd[2]);
+    setTabOrder(cmd[2], Text1);
+}
+
+void MsgForm::ApplyLook() {
+    if (buttonColor_ == 0) buttonColor_ = scheme_.ButtonColour();
+    const QPalette palette = SystemPalette();
+    const QColor background = ColourFromValue(backColor_, palette);
+    const QColor buttonColour = ColourFromValue(buttonColor_, palette);
+
+    QPalette windowPalette = this->palette();
+    windowPalette.setColor(QPalette::Window, background);
+    setPalette(windowPalette);
+    setAutoFillBackground(true);
+
+    QPalette labelPalette = Label1->palette();
+    labelPalette.setColor(QPalette::Window, background);
+    labelPalette.setColor(QPalette::WindowText, ColourFromValue(foreColor_, palette));
+    Label1->setPalette(labelPalette);
+    Label1->setAutoFillBackground(true);
+    Label1->setFont(font());
+
+    QFont buttonFont = font();
+    buttonFont.setPointSizeF(std::max(1.0, font().pointSizeF() - 1));
+    for (QPushButton* button : cmd) {
+        QPalette buttonPalette = button->palette();
+        buttonPalette.setColor(QPalette::Button, buttonColour);
+        button->setPalette(buttonPalette);
+        button->setFont(buttonFont);
+    }
+}
+
+void MsgForm::HideIcons() {
+    for (QLabel* icon : icons)
+        icon->hide();
+}
+
+void MsgForm::ShowIcon(int slot) {
+    const TwipScale scale = TwipScale::ForWidget(this);
+    const QRect area = scale.Pixels(kIconLeft, kIconTop, kIconSize, kIconSize);
+    QLabel* icon = icons[slot];
+    icon->setGeometry(area);
+    icon->setPixmap(MessageIconPixmap(slot, area.width(), devicePixelRatioF()));
+    icon->show();
+}
+
+void MsgForm::SetButton(int index, const QString& caption, const QString& tag) {
+    cmd[index]->setText(caption);
+    cmdTags_[index] = tag;
+}
+
+int MsgForm::MsgboxA(const QString& prompt, const QString& style) {
+    mode_ = Mode::Message;
+    Text1->hide();
+    ApplyLook();
+    prompt_ = prompt;
+    Label1->setText(PromptLines(prompt).join(QLatin1Char('\n')));
+
+    HideIcons();
+    ButtonLast = -1;
+    const MessageStyle read = ReadMessageStyle(style);
+    for (int slot = 0; slot < kMessageIconSlots; ++slot)
+        if (read.icons[slot]) ShowIcon(slot);
+    for (const MessageButton& button : read.buttons) {
+        ++ButtonLast;
+        SetButton(ButtonLast, button.caption, button.tag);
+    }
+    if (ButtonLast == -1) {
+        ButtonLast = 0;
+        SetButton(0, QStringLiteral("Ok"), QStringLiteral("1"));
+    }
+
+    LayoutMessage(ButtonLast);
+    exec();
+    return Answer;
+}
+
+QString MsgForm::Inputbox(const QString& prompt, const QString& defaultText, int numeric) {
+    mode_ = Mode::Input;
+    Text1->show();
+    Text1->setText(defaultText);
+    fieldTag_ = defaultText;
+    SetDigitsOnly(Text1, false);
+    if (numeric == 1) SetDigitsOnly(Text1, true);
+
+    ApplyLook();
+    prompt_ = prompt;
+    Label1->setText(PromptLines(prompt).join(QLatin1Char('\n')));
+    QPalette fieldPalette = Text1->palette();
+    fieldPalette.setColor(QPalette::Base, ColourFromValue(scheme_.ButtonColour(), SystemPalette()));
+    Text1->setPalette(fieldPalette);
+    Text1->setFont(font());
+
+    HideIcons();
+    ShowIcon(0);
+    SetButton(0, QStringLiteral("Enter"), QStringLiteral("enter"));
+    SetButton(1, QStringLiteral("Default"), QStringLiteral("default"));
+    SetButton(2, QStringLiteral("Cancel"), QStringLiteral("cancel"));
+    ButtonLast = 2;
+
+    LayoutInput();
+    Text1->selectAll();
+    Text1->setFocus();
+    exec();
+    return InputAnswer;
+}
+
+void MsgForm::SetDigitsOnly(QLineEdit* field, bool flag) {
+    if (!field) return;
+    const QValidator* old = field->validator();
+    if (flag) {
+        static const QRegularExpression kDigits(QStringLiteral("[0-9]*"));
+        field->setValidator(new QRegularExpressionValidator(kDigits, field));
+    } else {
+        field->setValidator(nullptr);
+    }
+    delete old;
+}
+
+double MsgForm::PromptWidth(const QString& prompt) const {
+    const QFontMetrics metrics(font(), this);
+    int widest = 0;
+    for (const QString& line : PromptLines(prompt))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return TwipScale::ForWidget(this).TwipsX(widest);
+}
+
+double MsgForm::PromptHeight(const QString& prompt) const {
+    const QFontMetrics metrics(font(), this);
+    const qsizetype lines = PromptLines(prompt).size();
+    return TwipScale::ForWidget(this).TwipsY(static_cast<double>(lines) * metrics.height());
+}
+
+void MsgForm::LayoutMessage(int last) {
+    const TwipScale scale = TwipScale::ForWidget(this);
+    const double labelWidth = PromptWidth(prompt_);
+    double width = 2 * kLabelLeft + labelWidth;
+    if (3 * kButtonWidth > width) width = 3 * kButtonWidth;
+
+    const double labelHeight = PromptHeight(prompt_) + 120;
+    Label1->setGeometry(scale.Pixels(kLabelLeft, kLabelTop, labelWidth, labelHeight));
+    const double buttonTop = kLabelTop + labelHeight + 120;
+    const double height = buttonTop + kButtonHeight + 600;
+
+    for (QPushButton* button : cmd) {
+        button->hide();
+        button->setDown(false);
+    }
+    const int used = std::clamp(last, 0, kMessageButtons - 1) + 1;
+    const double firstLeft = (width - used * kButtonWidth) / 2;
+    for (int index = 0; index < used; ++index) {
+        cmd[index]->setGeometry(
+            scale.Pixels(firstLeft + index * kButtonWidth, buttonTop, kButtonWidth, kButtonHeight));
+        cmd[index]->show();
+    }
+    setFixedSize(scale.PixelsX(width), scale.PixelsY(height));
+}
+
+void MsgForm::LayoutInput() {
+    const TwipScale scale = TwipScale::ForWidget(this);
+    const double labelWidth = PromptWidth(prompt_);
+    double width = kInputLabelLeft + labelWidth + 350;
+
+    const double labelHeight = PromptHeight(prompt_) + 120;
+    Label1->setGeometry(scale.Pixels(kInputLabelLeft, kLabelTop, labelWidth, labelHeight));
+    const double fieldTop = labelHeight + 320;
+    const double fieldHeight = scale.TwipsY(Text1->sizeHint().height());
+
+    const double buttonTop = fieldTop + fieldHeight + 10;
+    const double height = buttonTop + kButtonHeight + 600;
+    for (int index = 0; index < kMessageButtons; ++index) {
+        cmd[index]->setDown(false);
+        cmd[index]->setGeometry(scale.Pixels(kInputLabelLeft + index * kButtonWidth, buttonTop,
+                                             kButtonWidth, kButtonHeight));
+        cmd[index]->show();
+    }
+    Text1->setGeometry(scale.Pixels(kInputLabelLeft, fieldTop, kFieldWidth, fieldHeight));
+    Text1->raise();  // the label's spare height reaches under the field
+
+    const double buttonsRight = kInputLabelLeft + kMessageButtons * kButtonWidth;
+    if (buttonsRight + 350 > width) width = buttonsRight + 350;
+    setFixedSize(scale.PixelsX(width), scale.PixelsY(height));
+}
+
+void MsgForm::Choose(int index) {
+    cmd[index]->setDown(false);
+    if (mode_ == Mode::Message) {
+        Answer = cmdTags_[index].toInt();
+        done(QDialog::Accepted);
+        return;
+    }
+    const QString& tag = cmdTags_[index];
+    if (tag == QLatin1String("enter")) {
+        InputAnswer = Text1->text();
+        done(QDialog::Accepted);
+    } else if (tag == QLatin1String("cancel")) {
+        InputAnswer.clear();
+        done(QDialog::Accepted);
+    } else if (tag == QLatin1String("default")) {
+        Text1->setText(fieldTag_);
+        Text1->setFocus();
+    }
+}
+
+int MsgForm::CloseAnswer() const {
+    // A box closed without an answer must never count as a Yes: it answers as its Cancel
+    // button would, else as its No button, else as its only or first button.
+    const int used = std::clamp(ButtonLast, 0, kMessageButtons - 1) + 1;
+    for (const char* wanted : {"2", "7"})
+        for (int index = 0; index < used; ++index)
+            if (cmdTags_[index] == QLatin1String(wanted)) return cmdTags_[index].toInt();
+    return cmdTags_[0].toInt();
+}
+
+void MsgForm::reject() {
+    if (mode_ == Mode::Message)
+        Answer = CloseAnswer();
+    else
+        InputAnswer.clear();
+    done(QDialog::Rejected);
+}
+
+bool MsgForm::eventFilter(QObject* watched, QEvent* event) {
+    const auto found = std::find(cmd.begin(), cmd.end(), watched);
+    if (found == cmd.end()) return QDialog::eventFilter(watched, event);
+    const int index = static_cast<int>(found - cmd.begin());
+
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                Choose(index);
+                return true;
+            }
+            // Focus keys still move between the controls; every other key is discarded,
+            // Escape and the space bar included.
+            const bool moveFocus = key == Qt::Key_Tab || key == Qt::Key_Backtab ||
+                                   key == Qt::Key_Left || key == Qt::Key_Right ||
+                                   key == Qt::Key_Up || key == Qt::Key_Down;
+            return !moveFocus;
+        }
+        case QEvent::KeyRelease:
+            cmd[index]->setDown(false);
+            return true;
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            cmd[index]->setDown(false);
+            return false;
+        default:
+            return false;
+    }
+}
+
+void MsgForm::keyPressEvent(QKeyEvent* event) {
+    // No cancel button: Escape leaves the box open.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void MsgForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (mode_ == Mode::Input)
+        Text1->setFocus();
+    else
+        cmd[0]->setFocus();
+}
+
+}  // namespace lumeta
