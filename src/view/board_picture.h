@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QImage>
+#include <QRectF>
+#include <QWidget>
+#include <cstdint>
+
+#include "board/board_layout.h"
+#include "board/puzzle_state.h"
+#include "view/board_appearance.h"
+#include "view/board_geometry.h"
+
+namespace lumeta {
+
+// The board picture: keeps the last drawn board as an image and shows it until the next
+// DrawBoard, however often the window is covered, uncovered or repainted. The selection
+// marker lies on top of that image; it is never part of it.
+class BoardPicture : public QWidget {
+    Q_OBJECT
+
+  public:
+    // Room for the 7-hexagon board.
+    static constexpr int kWidthTwips = 5085;
+    static constexpr int kHeightTwips = 5025;
+
+    explicit BoardPicture(QWidget* parent = nullptr);
+
+    // The scale between the picture's twips and its pixels; the picture takes the size of
+    // kWidthTwips × kHeightTwips at that scale.
+    void SetTwipsPerPixel(int twipsPerPixelX, int twipsPerPixelY);
+    int TwipsPerPixelX() const { return twipsPerPixelX_; }
+    int TwipsPerPixelY() const { return twipsPerPixelY_; }
+
+    // Redraws the whole retained image from the board; the digits use the picture's font.
+    void DrawBoard(const BoardLayout& layout, const PuzzleState& puzzle,
+                   const BoardGeometry& geometry, const BoardAppearance& appearance,
+                   int showSolution);
+
+    // The retained image, at the device pixel ratio of the last drawing.
+    const QImage& Image() const { return image_; }
+
+    // The selection marker (a solid rectangle), placed by its top-left corner in twips.
+    void SetMarkerSize(double widthTwips, double heightTwips);
+    void SetMarkerColour(std::uint32_t colour);
+    void MoveMarker(double leftTwips, double topTwips);
+    void ShowMarker();
+    void HideMarker();
+    bool MarkerVisible() const { return markerVisible_; }
+    QRectF MarkerRectTwips() const { return marker_; }
+    std::uint32_t MarkerColour() const { return markerColour_; }
+    // The marker's rectangle in the picture's pixels.
+    QRect MarkerRectPixels() const;
+
+  signals:
+    // Pointer motion: button state (1 left, 2 right, 4 middle), shift state (1 shift,
+    // 2 control, 4 alt) and the position in twips of the picture.
+    void MouseMove(int button, int shift, double xTwips, double yTwips);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    // Makes the image match the widget's size and pixel ratio, keeping what it shows.
+    void FitImage();
+    QColor InitialBackground() const;
+
+    int twipsPerPixelX_ = 15;
+    int twipsPerPixelY_ = 15;
+    QImage image_;
+    QRectF marker_;
+    std::uint32_t markerColour_ = BoardAppearance{}.BorderColour;
+    bool markerVisible_ = false;
+};
+
+// Drawing positions for the board as built, measured in the picture's current font at the
+// picture's twips per pixel; also sizes the picture's marker.
+void PrepareGeometry(BoardGeometry& geometry, const BoardLayout& layout, BoardPicture& picture);
+
+}  // namespace lumeta
