@@ -212,7 +212,7 @@ void MsgForm::SetDigitsOnly(QLineEdit* field, bool flag) {
     } else {
         field->setValidator(nullptr);
     }
-    delete old;
+    if (old && old->parent() == field) delete old;
 }
 
 double MsgForm::PromptWidth(const QString& prompt) const {

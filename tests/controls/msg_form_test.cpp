@@ -411,6 +411,22 @@ TEST_F(MsgFormTest, InputBoxTakesTheFocusAndAnswersEnterInTheField) {
     EXPECT_EQ(result, "Bea");
 }
 
+TEST_F(MsgFormTest, EnterOnAnInputBoxButtonActsAsItsClick) {
+    const QString cancelled = RunBox(
+        form,
+        [&] {
+            QTest::keyClick(form.cmd[1], Qt::Key_Return);  // Default: stays open
+            EXPECT_TRUE(form.isVisible());
+            QTest::keyClick(form.cmd[2], Qt::Key_Return);
+        },
+        [&] { return form.Inputbox("Name?", "Anna", 0); });
+    EXPECT_EQ(cancelled, "");
+    const QString entered = RunBox(
+        form, [&] { QTest::keyClick(form.cmd[0], Qt::Key_Enter); },
+        [&] { return form.Inputbox("Name?", "Anna", 0); });
+    EXPECT_EQ(entered, "Anna");
+}
+
 TEST_F(MsgFormTest, NumericInputBoxTakesDigitsOnly) {
     const QString digits = RunBox(
         form,
