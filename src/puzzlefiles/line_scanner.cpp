@@ -1,5 +1,6 @@
 #include "puzzlefiles/line_scanner.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -18,16 +19,21 @@ bool IsLineEnd(unsigned char c) {
     return c == '\n' || c == '\r';
 }
 
-// Line ends in a block: every CR and every LF that does not close a CR LF pair. A CR LF
-// split across two blocks is handled by the caller skipping the LF. Flat loops over bytes
-// so the compiler vectorises them.
+// Line ends in a block: every CR, and every LF that does not close a CR LF pair. A CR LF
+// split across two blocks is handled by the caller skipping the LF. One pass with a byte
+// counter, flushed every 255 bytes, so the compiler can vectorise it.
 std::int64_t CountLineEnds(const unsigned char* data, std::size_t size) {
-    std::size_t lf = 0, cr = 0, pairs = 0;
-    for (std::size_t i = 0; i < size; ++i) lf += data[i] == '\n';
-    for (std::size_t i = 0; i < size; ++i) cr += data[i] == '\r';
-    if (cr != 0)
-        for (std::size_t i = 1; i < size; ++i) pairs += (data[i - 1] == '\r') & (data[i] == '\n');
-    return static_cast<std::int64_t>(lf + cr - pairs);
+    if (size == 0) return 0;
+    std::int64_t ends = IsLineEnd(data[0]) ? 1 : 0;
+    std::size_t i = 1;
+    while (i < size) {
+        const std::size_t stop = std::min(size, i + 255);
+        unsigned char chunk = 0;
+        for (; i < stop; ++i)
+            chunk += (data[i] == '\r') | ((data[i] == '\n') & (data[i - 1] != '\r'));
+        ends += chunk;
+    }
+    return ends;
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <unistd.h>
+#include <csignal>
 #include <filesystem>
 
 #include "puzzlefiles/puzzle_loader.h"
@@ -70,6 +72,43 @@ TEST(WritePuzzleLine, LeavesAFileItCannotWriteExactlyAsItWas) {
     EXPECT_FALSE(WritePuzzleLine(board.layout, board.puzzle, file, WriteMode::Append));
     EXPECT_FALSE(WritePuzzleLine(board.layout, board.puzzle, file, WriteMode::Replace));
     EXPECT_EQ(ReadBytes(file), "keep me\r\n");
+}
+
+// Caps the size of files this process may write, so a write fails half-way even for root.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+  private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+TEST(WritePuzzleLine, TakesBackAHalfWrittenLineWhenTheDiskRefusesTheRest) {
+    TempDir dir;
+    auto board = BuiltBoard();
+    PlacePuzzleLine(board.layout, board.puzzle, kSampleLine);
+    const auto file = dir.Write("full.txt", "keep me\r\n");
+    const auto fresh = dir.File("fresh.txt");
+    {
+        const FileSizeLimit limit(20);
+        EXPECT_FALSE(WritePuzzleLine(board.layout, board.puzzle, file, WriteMode::Append));
+        EXPECT_FALSE(WritePuzzleLine(board.layout, board.puzzle, fresh, WriteMode::Append));
+        EXPECT_FALSE(WritePuzzleLine(board.layout, board.puzzle, file, WriteMode::Replace));
+    }
+    EXPECT_EQ(ReadBytes(file), "keep me\r\n");
+    EXPECT_FALSE(std::filesystem::exists(fresh));
+    EXPECT_FALSE(std::filesystem::exists(file + ".part"));
 }
 
 TEST(WritePuzzleLine, FailsIntoAFolderThatDoesNotExist) {
