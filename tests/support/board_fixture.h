@@ -9,7 +9,7 @@
 
 namespace lumeta::testing {
 
-// A valid 7-hexagon puzzle line (the first line of the shipped sample).
+// A valid 7-hexagon puzzle line.
 inline constexpr std::string_view kSampleLine = "436362521621541653453236124326145253415461";
 
 // The sample as a grid picture, one text per grid row: '-' off the board, '.' empty.
