@@ -9,8 +9,6 @@ namespace lumeta {
 
 namespace fs = std::filesystem;
 
-namespace {
-
 std::string ReadProblem(const std::string& path) {
     std::error_code ec;
     const auto status = fs::status(path, ec);
@@ -18,8 +16,6 @@ std::string ReadProblem(const std::string& path) {
     if (fs::is_directory(status)) return "a folder, not a file: " + path;
     return "cannot read " + path;
 }
-
-}  // namespace
 
 TextLines ReadTextLines(const std::string& path) {
     TextLines result;

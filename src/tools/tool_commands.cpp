@@ -2,10 +2,9 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <filesystem>
-#include <system_error>
 
 #include "board/puzzle_state.h"
+#include "generator/text_lines.h"
 #include "puzzlefiles/line_scanner.h"
 #include "puzzlefiles/puzzle_loader.h"
 #include "tools/generator_commands.h"
@@ -30,16 +29,6 @@ void PrintProgramHelp(std::ostream& out) {
     for (const ToolCommand& command : ToolCommands())
         out << "  " << command.usage << "\n      " << command.summary << "\n";
     out << "\n" << kProgram << " COMMAND --help explains one command.\n";
-}
-
-// Why a puzzle file cannot be used, or empty text when it can be read.
-std::string FileProblem(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const auto status = fs::status(path, ec);
-    if (!fs::exists(status)) return "no such file: " + path;
-    if (fs::is_directory(status)) return "a folder, not a puzzle file: " + path;
-    return "cannot read " + path;
 }
 
 }  // namespace
@@ -107,7 +96,7 @@ int RunCount(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     const std::string& path = args[0];
     const LineScan probe = ScanLines(path, 1, 0);
     if (!probe.readable) {
-        err << kProgram << " count: " << FileProblem(path) << "\n";
+        err << kProgram << " count: " << ReadProblem(path) << "\n";
         return 1;
     }
     out << CountPuzzles(path) << "\n";
@@ -138,7 +127,7 @@ int RunShow(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     current.PuzzleCount = CountPuzzles(path);
     if (current.PuzzleCount == 0) {
         if (!ScanLines(path, 1, 0).readable)
-            err << kProgram << " show: " << FileProblem(path) << "\n";
+            err << kProgram << " show: " << ReadProblem(path) << "\n";
         else
             err << kProgram << " show: " << path << " does not appear to have any puzzles\n";
         return 1;
