@@ -1,0 +1,197 @@
+#include "app/config_file.h"
+
+#include <array>
+#include <cmath>
+#include <fstream>
+#include <limits>
+#include <optional>
+#include <string_view>
+
+#include "board/num_text.h"
+#include "puzzlefiles/puzzle_writer.h"
+
+namespace lumeta {
+
+namespace {
+
+// The settings lie in the first few hundred bytes; anything past this is never needed.
+constexpr std::size_t kReadLimit = 1 << 20;
+
+std::optional<std::string> ReadFileStart(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes(kReadLimit, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
+// Reads the file the way its lines were written: whole lines ending in CR LF, LF or CR,
+// and numbers separated by blanks, commas or line ends.
+class ConfigReader {
+  public:
+    explicit ConfigReader(std::string_view text) : text_(text) {}
+
+    // The next whole line; none at the end of the text.
+    std::optional<std::string> Line() {
+        if (at_ >= text_.size()) return std::nullopt;
+        const std::size_t start = at_;
+        while (at_ < text_.size() && !IsLineEnd(text_[at_]))
+            ++at_;
+        std::string line(text_.substr(start, at_ - start));
+        SkipLineEnd();
+        return line;
+    }
+
+    // The next number: blanks and line ends before it are skipped; after it the blanks
+    // and one comma or line end that close it are taken too. An empty field between
+    // commas reads as 0. None when the text ends first or the field is not a number.
+    std::optional<std::int32_t> Number() {
+        while (at_ < text_.size() && (IsBlank(text_[at_]) || IsLineEnd(text_[at_])))
+            ++at_;
+        if (at_ >= text_.size()) return std::nullopt;
+        const std::size_t start = at_;
+        while (at_ < text_.size() && !IsBlank(text_[at_]) && text_[at_] != ',' &&
+               !IsLineEnd(text_[at_]))
+            ++at_;
+        const std::string_view field = text_.substr(start, at_ - start);
+        while (at_ < text_.size() && IsBlank(text_[at_]))
+            ++at_;
+        if (at_ < text_.size() && text_[at_] == ',')
+            ++at_;
+        else
+            SkipLineEnd();
+        if (field.empty()) return 0;
+        return ParseNumber(field);
+    }
+
+  private:
+    static bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+    static bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+    void SkipLineEnd() {
+        if (at_ < text_.size() && text_[at_] == '\r') {
+            ++at_;
+            if (at_ < text_.size() && text_[at_] == '\n') ++at_;
+        } else if (at_ < text_.size() && text_[at_] == '\n') {
+            ++at_;
+        }
+    }
+
+    // A whole number, or a decimal fraction rounded to the nearest (halves to even), that
+    // fits 32 bits.
+    static std::optional<std::int32_t> ParseNumber(std::string_view field) {
+        std::size_t at = 0;
+        bool negative = false;
+        if (field[at] == '+' || field[at] == '-') negative = field[at++] == '-';
+        double value = 0;
+        std::size_t digits = 0;
+        for (; at < field.size() && field[at] >= '0' && field[at] <= '9'; ++at, ++digits)
+            value = value * 10 + (field[at] - '0');
+        if (at < field.size() && field[at] == '.') {
+            double scale = 0.1;
+            for (++at; at < field.size() && field[at] >= '0' && field[at] <= '9'; ++at, ++digits) {
+                value += (field[at] - '0') * scale;
+                scale /= 10;
+            }
+        }
+        if (digits == 0 || at != field.size()) return std::nullopt;
+        if (negative) value = -value;
+        value = std::nearbyint(value);  // the default rounding sends halves to even
+        if (value < std::numeric_limits<std::int32_t>::min() ||
+            value > std::numeric_limits<std::int32_t>::max())
+            return std::nullopt;
+        return static_cast<std::int32_t>(value);
+    }
+
+    std::string_view text_;
+    std::size_t at_ = 0;
+};
+
+std::optional<ConfigSettings> ParseConfig(std::string_view text) {
+    ConfigReader reader(text);
+    ConfigSettings settings;
+    for (std::string* line :
+         {&settings.SchemeName, &settings.PuzzleFile, &settings.BoardFontName}) {
+        std::optional<std::string> read = reader.Line();
+        if (!read) return std::nullopt;
+        *line = std::move(*read);
+    }
+
+    std::array<std::int32_t, 9> numbers{};
+    for (std::int32_t& number : numbers) {
+        const std::optional<std::int32_t> read = reader.Number();
+        if (!read) return std::nullopt;
+        number = *read;
+    }
+    settings.PuzzleNo = numbers[0];
+    settings.BoardFontSize = numbers[1];
+    settings.BorderColour = static_cast<std::uint32_t>(numbers[2]);
+    settings.FixedColour = static_cast<std::uint32_t>(numbers[3]);
+    settings.GridColour = static_cast<std::uint32_t>(numbers[4]);
+    settings.UserColour = static_cast<std::uint32_t>(numbers[5]);
+    settings.HexFillColour = static_cast<std::uint32_t>(numbers[6]);
+    settings.BorderWidth = numbers[7];
+    settings.UserButtonColour = static_cast<std::uint32_t>(numbers[8]);
+
+    // A line of blanks hides its entry; the next line still fills the next entry.
+    for (std::string& caption : settings.recent.caption) {
+        std::optional<std::string> read = reader.Line();
+        if (!read) return std::nullopt;
+        if (HasText(*read)) caption = std::move(*read);
+    }
+    return settings;
+}
+
+// A number as line 4 holds it: a blank (or the minus sign) in front, a blank after.
+std::string NumberField(std::int64_t value) {
+    return BlankNumText(value) + " ";
+}
+
+std::string SignedColour(std::uint32_t colour) {
+    return NumberField(static_cast<std::int32_t>(colour));
+}
+
+}  // namespace
+
+ConfigRead ReadcfgFile(const std::string& path) {
+    ConfigRead result;
+    if (const std::optional<std::string> text = ReadFileStart(path)) {
+        if (std::optional<ConfigSettings> settings = ParseConfig(*text)) {
+            result.settings = std::move(*settings);
+            return result;
+        }
+    }
+    result.damaged = true;
+    result.defaultWritten = ReplaceFileContents(path, DefaultConfigText());
+    return result;
+}
+
+std::string ConfigText(const ConfigSettings& settings) {
+    const std::string numbers =
+        NumberField(settings.PuzzleNo) + NumberField(settings.BoardFontSize) +
+        SignedColour(settings.BorderColour) + SignedColour(settings.FixedColour) +
+        SignedColour(settings.GridColour) + SignedColour(settings.UserColour) +
+        SignedColour(settings.HexFillColour) + NumberField(settings.BorderWidth) +
+        SignedColour(settings.UserButtonColour);
+    std::string text;
+    for (const std::string* line :
+         {&settings.SchemeName, &settings.PuzzleFile, &settings.BoardFontName, &numbers})
+        text += *line + "\r\n";
+    for (const std::string& caption : settings.recent.caption)
+        text += caption + "\r\n";
+    return text;
+}
+
+std::string DefaultConfigText() {
+    ConfigSettings defaults;
+    defaults.recent.caption.fill(" ");
+    return ConfigText(defaults);
+}
+
+bool SavecfgFile(const std::string& path, const ConfigSettings& settings) {
+    return ReplaceFileContents(path, ConfigText(settings));
+}
+
+}  // namespace lumeta

@@ -1,0 +1,745 @@
+#include "app/form1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <filesystem>
+#include <system_error>
+
+#include "app/app_files.h"
+#include "app/button_pictures.h"
+#include "app/form1_layout.h"
+#include "app/navigation.h"
+#include "controls/box_control.h"
+#include "controls/msg_form.h"
+#include "controls/twips.h"
+#include "puzzlefiles/puzzle_writer.h"
+#include "view/board_font.h"
+#include "view/board_picture.h"
+#include "view/cursor_move.h"
+#include "view/key_entry.h"
+#include "view/pointer_hit.h"
+
+namespace lumeta {
+
+namespace {
+
+// The hidden list whose background the message box takes: a list's default, the system
+// window colour.
+constexpr std::uint32_t kListBackColour = kSystemColourBit | 5;
+// Buttons start in the system's button face until a colour scheme is applied.
+constexpr std::uint32_t kButtonFaceColour = kSystemColourBit | 15;
+
+constexpr int kRightButton = 2;
+
+QString Text(const std::string& text) {
+    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The virtual key number of the keys that move the selection; 0 for the others.
+int VirtualKeyCode(int key) {
+    switch (key) {
+        case Qt::Key_End:
+            return 35;
+        case Qt::Key_Home:
+            return 36;
+        case Qt::Key_Left:
+            return 37;
+        case Qt::Key_Up:
+            return 38;
+        case Qt::Key_Right:
+            return 39;
+        case Qt::Key_Down:
+            return 40;
+        default:
+            return 0;
+    }
+}
+
+// The character code of a key that types a character (Escape included); -1 for keys that
+// type none (arrows, Home, function keys) and for Tab, which moves the focus.
+int CharacterCode(const QKeyEvent& key) {
+    if (key.key() == Qt::Key_Escape) return 27;
+    if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) return -1;
+    const QString text = key.text();
+    if (text.isEmpty()) return -1;
+    return text.at(0).unicode();
+}
+
+// A file path as a menu shows it: "&" is a literal character there.
+QString MenuCaption(const std::string& path) {
+    QString caption = Text(path);
+    caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+    return caption;
+}
+
+}  // namespace
+
+Form1::Form1(std::string appDir, RandomSource random, QWidget* parent)
+    : QMainWindow(parent), random_(std::move(random)) {
+    state_.AppDir = AppDirOf(appDir);
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromLatin1(kCaption));
+    setWindowIcon(QIcon(ButtonPicturePixmap(ButtonPicture::Create, 64)));
+
+    QFont windowFont(QStringLiteral("Arial"));
+    windowFont.setPointSizeF(8.25);
+    setFont(windowFont);
+
+    const TwipsPerPixel scale = ScreenTwipsPerPixel(QGuiApplication::primaryScreen());
+    state_.TwipsPerPixelX = scale.x;
+    state_.TwipsPerPixelY = scale.y;
+
+    BuildControls();
+    BuildMenus();
+    ConnectCommands();
+    PlaceControls();
+}
+
+Form1::~Form1() {
+    SetBusyPointer(false);
+}
+
+bool Form1::Busy() const {
+    return !cmdcreate->isEnabled();
+}
+
+// ---------------------------------------------------------------------------------------
+// Controls and menus
+
+BoxControl* Form1::NewButton(const char* name, const QString& tooltip) {
+    auto* button = new BoxControl(centralWidget());
+    button->setObjectName(QLatin1String(name));
+    button->setToolTip(tooltip);
+    button->SetBackColor(kButtonFaceColour);
+    return button;
+}
+
+void Form1::BuildControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    cmdload = NewButton("cmdload", QStringLiteral("Load a puzzle file"));
+    label4 = new QLabel(client);
+    Label1 = new QLabel(client);
+    const std::array<QString, 3> arrowTips = {
+        QStringLiteral("Previous puzzle; rightclick for first"), QStringLiteral("Random puzzle"),
+        QStringLiteral("Next puzzle; rightclick for last")};
+    for (int index = 0; index < 3; ++index) {
+        const std::string name = "cmdarrow" + std::to_string(index);
+        cmdarrow[index] = NewButton(name.c_str(), arrowTips[index]);
+    }
+    cmdcreate = NewButton("cmdcreate", QStringLiteral("Create a new puzzle"));
+
+    Picture1 = new BoardPicture(client);
+    Picture1->SetTwipsPerPixel(state_.TwipsPerPixelX, state_.TwipsPerPixelY);
+    Picture1->installEventFilter(this);
+
+    cmdshowsol = NewButton("cmdshowsol", QStringLiteral("Show Solution"));
+    Statx = new QLabel(client);
+    cmdverify = NewButton("cmdverify", QStringLiteral("Verify solution"));
+    cmdverify->SetCaption(QStringLiteral("!"));
+    cmdundo = NewButton("cmdundo", QStringLiteral("Undo user entry, rightclick to reset"));
+
+    label4->setObjectName(QStringLiteral("label4"));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Statx->setObjectName(QStringLiteral("Statx"));
+    QFont labelFont(QStringLiteral("Arial Narrow"));
+    labelFont.setPointSizeF(8.25);
+    for (QLabel* label : {label4, Label1, Statx}) {
+        label->setTextFormat(Qt::PlainText);  // file names may hold "<" or "&"
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    label4->setFont(labelFont);
+    Label1->setFont(labelFont);
+
+    // Opening files needs the file dialog, which is not part of the program yet.
+    cmdload->SetEnabled(false);
+    SetButtonPictures();
+}
+
+void Form1::SetButtonPictures() {
+    const int size = RoundHalfEven(kButtonPictureTwips / state_.TwipsPerPixelX);
+    // Sharp on the sharpest screen the window may go to.
+    const qreal ratio = qApp->devicePixelRatio();
+    const auto picture = [&](BoxControl* button, ButtonPicture kind) {
+        button->SetPicture(ButtonPicturePixmap(kind, size, ratio, button->isEnabled()));
+    };
+    picture(cmdload, ButtonPicture::OpenFile);
+    picture(cmdarrow[kPrevious], ButtonPicture::Previous);
+    picture(cmdarrow[kRandom], ButtonPicture::Random);
+    picture(cmdarrow[kNext], ButtonPicture::Next);
+    // The create button keeps its look while it is disabled as the busy flag.
+    cmdcreate->SetPicture(ButtonPicturePixmap(ButtonPicture::Create, size, ratio));
+    picture(cmdshowsol, ButtonPicture::ShowSolution);
+    picture(cmdundo, ButtonPicture::Undo);
+}
+
+void Form1::PlaceControls() {
+    const TwipScale scale{static_cast<double>(state_.TwipsPerPixelX),
+                          static_cast<double>(state_.TwipsPerPixelY)};
+    QWidget* client = centralWidget();
+    client->setFixedSize(scale.PixelsX(kClientWidth), scale.PixelsY(kClientHeight));
+    for (const ControlPlace& place : kControlPlaces) {
+        QWidget* control = client->findChild<QWidget*>(QLatin1String(place.name));
+        if (!control) continue;
+        if (control == Picture1) {
+            // The board picture sizes itself from the twips per pixel.
+            Picture1->move(scale.Pixels(place.left, place.top));
+            continue;
+        }
+        control->setGeometry(scale.Pixels(place.left, place.top, place.width, place.height));
+    }
+}
+
+void Form1::BuildMenus() {
+    const auto entry = [this](QMenu* menu, const char* name, const QString& text,
+                              const QKeySequence& shortcut = {}) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QLatin1String(name));
+        if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+        return action;
+    };
+    // "Cancel" closes the menu and does nothing else.
+    const auto cancel = [](QMenu* menu) {
+        menu->addAction(QStringLiteral("Cancel"))->setObjectName(QStringLiteral("mnucancel"));
+    };
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("mnufile"));
+    mnuloadpuzfile = entry(file, "mnuloadpuzfile", QStringLiteral("Load Puzzle file"),
+                           QKeySequence(Qt::CTRL | Qt::Key_O));
+    file->addSeparator();
+    mnucolsch = entry(file, "mnucolsch", QStringLiteral("Edit Options"));
+    mnusaveopts = entry(file, "mnusaveopts", QStringLiteral("Save Options"));
+    file->addSeparator();
+    mnuprint = entry(file, "mnuprint", QStringLiteral("Print Puzzle File"));
+    file->addSeparator();
+    for (int index = 0; index < RecentFiles::kEntries; ++index) {
+        const std::string name = "mnuoldfiles" + std::to_string(index);
+        mnuoldfiles[index] = entry(file, name.c_str(), QString());
+    }
+    mnuoldfiles[5] = file->addSeparator();
+    mnuoldfiles[5]->setObjectName(QStringLiteral("mnuoldfiles5"));
+    mnuhelp = entry(file, "mnuhelp", QStringLiteral("Help"), QKeySequence(Qt::Key_F1));
+    mnuabout = entry(file, "mnuabout", QStringLiteral("About"));
+    cmdexitx = entry(file, "cmdexitx", QStringLiteral("Exit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    file->addSeparator();
+    cancel(file);
+
+    QMenu* puzzle = menuBar()->addMenu(QStringLiteral("Puzzle"));
+    puzzle->setObjectName(QStringLiteral("mnupuzzle"));
+    mnucreate =
+        entry(puzzle, "mnucreate", QStringLiteral("Create"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnusave = entry(puzzle, "mnusave", QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnureset = entry(puzzle, "mnureset", QStringLiteral("Reset"));
+    puzzle->addSeparator();
+    QMenu* clipboard = puzzle->addMenu(QStringLiteral("Copy to Clipboard"));
+    clipboard->setObjectName(QStringLiteral("mnuclipboard"));
+    mnucopy2clip = entry(clipboard, "mnucopy2clip", QStringLiteral("Puzzle"));
+    mnucopyclipsol = entry(clipboard, "mnucopyclipsol", QStringLiteral("Solution"));
+    clipboard->addSeparator();
+    cancel(clipboard);
+    mnuprint1 =
+        entry(puzzle, "mnuprint1", QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    puzzle->addSeparator();
+    cancel(puzzle);
+
+    // Commands whose windows and dialogs are not part of the program yet.
+    for (QAction* later : {mnuloadpuzfile, mnucolsch, mnuprint, mnuhelp, mnuabout, mnusave,
+                           mnucopy2clip, mnucopyclipsol, mnuprint1})
+        later->setEnabled(false);
+
+    ShowRecentFiles();
+}
+
+void Form1::ConnectCommands() {
+    connect(mnusaveopts, &QAction::triggered, this, [this] { SaveOptions(); });
+    connect(cmdexitx, &QAction::triggered, this, [this] { Exit(); });
+    connect(mnucreate, &QAction::triggered, this, [this] { CreateCommand(); });
+    connect(mnureset, &QAction::triggered, this, [this] { ResetCommand(); });
+    for (int index = 0; index < RecentFiles::kEntries; ++index)
+        connect(mnuoldfiles[index], &QAction::triggered, this,
+                [this, index] { OpenRecentFile(index); });
+
+    for (int index = 0; index < 3; ++index)
+        connect(cmdarrow[index], &BoxControl::MouseUp, this,
+                [this, index](int button, int, float, float) { Navigate(index, button); });
+    connect(cmdcreate, &BoxControl::MouseUp, this, [this] { CreateCommand(); });
+    connect(cmdverify, &BoxControl::MouseDown, this,
+            [this](int button, int, float, float) { VerifyPressed(button); });
+    connect(cmdverify, &BoxControl::MouseUp, this, [this] { VerifyReleased(); });
+    connect(cmdshowsol, &BoxControl::MouseDown, this, [this] { ShowSolutionPressed(); });
+    connect(cmdshowsol, &BoxControl::MouseUp, this, [this] { ShowSolutionReleased(); });
+    connect(cmdundo, &BoxControl::MouseUp, this,
+            [this](int button, int, float, float) { UndoReleased(button); });
+    connect(Picture1, &BoardPicture::MouseMove, this,
+            [this](int, int, double x, double y) { PointerMoved(x, y); });
+}
+
+void Form1::ShowRecentFiles() {
+    for (int index = 0; index < RecentFiles::kEntries; ++index) {
+        mnuoldfiles[index]->setText(MenuCaption(state_.recent.caption[index]));
+        mnuoldfiles[index]->setVisible(state_.recent.Visible(index));
+    }
+    mnuoldfiles[5]->setVisible(state_.recent.SeparatorVisible());
+}
+
+// ---------------------------------------------------------------------------------------
+// Start-up and shutdown
+
+void Form1::Startup() {
+    GameState& s = state_;
+    s.appearance.BorderWidth = 2;
+    s.AppTitle = "Lumeta";
+    s.appearance.BoardFontName = "Arial";
+    s.appearance.BoardFontSize = 10;
+    s.scheme.SchemeColours[13] = 0;
+
+    // The message box: the hidden list's background for the box and its buttons, black
+    // text, the program's name as its title.
+    if (!msgForm) msgForm = new MsgForm(s.scheme, this);
+    msgForm->SetBackColor(kListBackColour);
+    msgForm->SetButtonColor(kListBackColour);
+    QFont boxFont(QStringLiteral("Arial"));
+    boxFont.setPointSize(9);
+    boxFont.setBold(false);
+    msgForm->setFont(boxFont);
+    msgForm->SetForeColor(0);
+    msgForm->setWindowTitle(Text(s.AppTitle));
+
+    s.NearBlack = RGBValue(2, 2, 2);
+    s.appearance.BorderColour = RGBValue(0, 0, 0);
+    s.appearance.FixedColour = RGBValue(255, 0, 0);
+    s.appearance.GridColour = RGBValue(255, 255, 255);
+    s.perm = DigitPerm{};
+
+    s.layout.NumHex = -1;  // no board yet
+    ApplyBoardLook();
+
+    ReadConfiguration();
+    ApplyBoardLook();
+
+    s.layout.NumHex = 7;
+    BuildBoard();
+
+    // The remembered puzzle file, else the collection in the working folder.
+    if (s.current.PuzzleFile.empty() || !FileExists(s.current.PuzzleFile)) {
+        s.current.PuzzleFile = "puzzles.txt";
+        s.current.PuzzleNo = 1;
+        if (!FileExists(s.current.PuzzleFile)) {
+            s.current.PuzzleFile.clear();
+            Statx->clear();
+            s.current.PuzzleNo = 0;
+            cmdcreate->SetEnabled(true);
+            return;
+        }
+    }
+
+    SetBusyPointer(true);
+    cmdcreate->SetEnabled(false);
+    s.current.PuzzleCount = CountPuzzles(s.current.PuzzleFile);
+    if (s.current.PuzzleNo < 1) s.current.PuzzleNo = 1;
+    int err = 0;
+    const std::string file = s.current.PuzzleFile;
+    TakeLoadReport(LoadPuzzle(s.layout, s.puzzle, s.current, file, s.current.PuzzleNo, err));
+    if (err != 0) {
+        // The remembered puzzle lies beyond the file's end: start without a puzzle.
+        s.current.PuzzleNo = 0;
+        s.current.PuzzleFile.clear();
+        Statx->clear();
+    } else {
+        DrawBoard(0);
+        Statx->setText(QStringLiteral("Ready ..."));
+    }
+    cmdcreate->SetEnabled(true);
+    SetBusyPointer(false);
+}
+
+void Form1::ReadConfiguration() {
+    const ConfigRead read = ReadcfgFile(state_.AppDir + kConfigFileName);
+    const ConfigSettings& c = read.settings;
+    GameState& s = state_;
+    s.scheme.SchemeName = c.SchemeName;
+    s.current.PuzzleFile = c.PuzzleFile;
+    s.appearance.BoardFontName = c.BoardFontName;
+    s.current.PuzzleNo = c.PuzzleNo;
+    s.appearance.BoardFontSize = c.BoardFontSize;
+    s.appearance.BorderColour = c.BorderColour;
+    s.appearance.FixedColour = c.FixedColour;
+    s.appearance.GridColour = c.GridColour;
+    s.appearance.UserColour = c.UserColour;
+    s.appearance.HexFillColour = c.HexFillColour;
+    s.appearance.BorderWidth = c.BorderWidth;
+    s.scheme.SchemeColours[13] = c.UserButtonColour;
+    s.recent = c.recent;
+    ShowRecentFiles();
+}
+
+ConfigSettings Form1::CurrentSettings() const {
+    const GameState& s = state_;
+    ConfigSettings c;
+    c.SchemeName = s.scheme.SchemeName;
+    c.PuzzleFile = s.current.PuzzleFile;
+    c.BoardFontName = s.appearance.BoardFontName;
+    c.PuzzleNo = s.current.PuzzleNo;
+    c.BoardFontSize = s.appearance.BoardFontSize;
+    c.BorderColour = s.appearance.BorderColour;
+    c.FixedColour = s.appearance.FixedColour;
+    c.GridColour = s.appearance.GridColour;
+    c.UserColour = s.appearance.UserColour;
+    c.HexFillColour = s.appearance.HexFillColour;
+    c.BorderWidth = s.appearance.BorderWidth;
+    c.UserButtonColour = s.scheme.SchemeColours[13];
+    c.recent = s.recent;
+    return c;
+}
+
+void Form1::ApplyBoardLook() {
+    // The digits' font goes on the board picture before the board is built, so their
+    // centring is measured in it; the marker takes the border colour.
+    Picture1->setFont(BoardFont(state_.appearance));
+    Picture1->SetMarkerColour(state_.appearance.BorderColour);
+}
+
+bool Form1::SaveOptions() {
+    const std::string path = state_.AppDir + kConfigFileName;
+    if (SavecfgFile(path, CurrentSettings())) return true;
+    Message("Configuration file:\r\n" + path + "\r\ncould not be accessed, options not saved",
+            QStringLiteral("vbcritical+vbok"));
+    return false;
+}
+
+void Form1::Exit() {
+    if (Message("Exit?", QStringLiteral("vbQuestion + vbYesNo")) != kResultYes) return;
+    SaveOptions();
+    CloseOtherWindows();
+    close();
+}
+
+void Form1::CloseOtherWindows() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible()) window->close();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // Closing ends the program without a question and without saving; it is never refused.
+    CloseOtherWindows();
+    SetBusyPointer(false);
+    event->accept();
+}
+
+// ---------------------------------------------------------------------------------------
+// The board
+
+void Form1::BuildBoard() {
+    lumeta::BuildBoard(state_.layout, state_.puzzle);
+    state_.undo.Clear();
+    PrepareGeometry(state_.geometry, state_.layout, *Picture1);
+}
+
+void Form1::DrawBoard(int showSolution) {
+    Picture1->DrawBoard(state_.layout, state_.puzzle, state_.geometry, state_.appearance,
+                        showSolution);
+}
+
+void Form1::TakeLoadReport(const LoadReport& report) {
+    Picture1->HideMarker();
+    if (report.kind == LoadReport::Kind::NoPuzzles)
+        Message(report.message, QStringLiteral("vbok+vbcritical"));
+    if (!report.loaded()) return;
+    Label1->setText(Text(report.puzzleLabel));
+    label4->setText(Text(report.fileLabel));
+    label4->setToolTip(Text(report.fileTooltip));
+    state_.selection.Clear();
+    state_.undo.Clear();
+    Picture1->setFocus();
+}
+
+void Form1::SetBusyPointer(bool busy) {
+    if (busy == busyPointer_) return;
+    busyPointer_ = busy;
+    if (busy)
+        QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
+}
+
+int Form1::Message(const std::string& prompt, const QString& style) {
+    const int answer = msgForm->MsgboxA(Text(prompt), style);
+    QCoreApplication::processEvents();
+    return answer;
+}
+
+// ---------------------------------------------------------------------------------------
+// Selecting, typing, moving, undo
+
+void Form1::PointerMoved(double x, double y) {
+    GameState& s = state_;
+    if (Busy()) {
+        s.selection.Clear();
+        return;
+    }
+    const PointerTarget target = FindPointerTarget(s.layout, s.geometry, x, y);
+    if (target.kind == PointerTarget::Kind::GivenCell) return;
+    Picture1->HideMarker();
+    if (target.kind == PointerTarget::Kind::OffBoard) {
+        s.selection.Clear();
+        Statx->clear();
+        return;
+    }
+    Statx->setText(Text(PointerStatusText(target.hex, target.side)));
+    Picture1->MoveMarker(target.markerLeft, target.markerTop);
+    Picture1->ShowMarker();
+    s.selection.CurRow = target.row;
+    s.selection.CurCol = target.col;
+    Picture1->setFocus();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Picture1) {
+        if (event->type() == QEvent::KeyPress) return CharacterKey(*static_cast<QKeyEvent*>(event));
+        if (event->type() == QEvent::KeyRelease) {
+            KeyReleased(*static_cast<QKeyEvent*>(event));
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool Form1::CharacterKey(const QKeyEvent& key) {
+    const int code = CharacterCode(key);
+    if (code < 0 || !mnucreate->isEnabled()) return false;
+    switch (EnterKey(state_.puzzle, state_.undo, state_.selection, code)) {
+        case KeyEntryResult::PassedOn:
+            return false;
+        case KeyEntryResult::Swallowed:
+            return true;
+        case KeyEntryResult::Cleared:
+            DrawBoard(0);
+            return true;
+        case KeyEntryResult::Entered:
+            DrawBoard(0);
+            Picture1->setFocus();
+            return true;
+    }
+    return true;
+}
+
+void Form1::KeyReleased(const QKeyEvent& key) {
+    // A held key moves once, when it is let go.
+    if (key.isAutoRepeat()) return;
+    const std::string direction = MovementDirection(VirtualKeyCode(key.key()));
+    if (direction.empty()) return;
+    GameState& s = state_;
+    const CursorPlace place =
+        MoveCursor(s.layout, s.geometry, s.selection.CurRow, s.selection.CurCol, direction);
+    if (!place.placed) return;
+    s.selection.CurRow = place.row;
+    s.selection.CurCol = place.col;
+    Picture1->MoveMarker(place.markerLeft, place.markerTop);
+    Picture1->ShowMarker();
+}
+
+void Form1::UndoReleased(int button) {
+    if (!mnucreate->isEnabled() || state_.undo.empty()) return;
+    if (button != kRightButton) {
+        UndoLast(state_.undo, state_.puzzle);
+        DrawBoard(0);
+        return;
+    }
+    // The history goes also when the reset is declined.
+    ResetCommand();
+    state_.undo.Clear();
+}
+
+// ---------------------------------------------------------------------------------------
+// Verify, show solution, reset
+
+void Form1::VerifyPressed(int button) {
+    if (Busy()) return;
+    switch (VerifyPuzzle(state_.layout, state_.puzzle)) {
+        case VerifyOutcome::NoPuzzle:
+            return;
+        case VerifyOutcome::NotDone:
+            Statx->setText(QStringLiteral("Not done yet"));
+            return;
+        case VerifyOutcome::AllDone:
+            Statx->setText(QStringLiteral("All Done ..."));
+            Message("All done !", QStringLiteral("vbhappy+vbok"));
+            FinishSwallowedPress(cmdverify, button);
+            return;
+    }
+}
+
+void Form1::FinishSwallowedPress(BoxControl* button, int mouseButton) {
+    // A box opened by a button press takes the release that belongs to the button: end the
+    // press, so the button does not stay down and its release still runs.
+    if (button->BorderStyle() != 1 || QGuiApplication::mouseButtons() != Qt::NoButton) return;
+    const Qt::MouseButton which = mouseButton == 2   ? Qt::RightButton
+                                  : mouseButton == 4 ? Qt::MiddleButton
+                                                     : Qt::LeftButton;
+    const QPointF inside(1, 1);
+    QMouseEvent release(QEvent::MouseButtonRelease, inside, button->mapToGlobal(inside), which,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(button, &release);
+}
+
+void Form1::VerifyReleased() {
+    if (!Busy()) DrawBoard(0);
+}
+
+void Form1::ShowSolutionPressed() {
+    if (!Busy()) DrawBoard(1);
+}
+
+void Form1::ShowSolutionReleased() {
+    if (!Busy()) DrawBoard(0);
+}
+
+void Form1::ResetCommand() {
+    GameState& s = state_;
+    // A reset while a puzzle is being created would load into the board being made.
+    if (s.current.PuzzleFile.empty() || Busy()) return;
+    if (Message("Reset puzzle?", QStringLiteral("vbquestion+vbyesno")) != kResultYes) return;
+    int err = 0;
+    const std::string file = s.current.PuzzleFile;
+    const LoadReport report =
+        LoadPuzzle(s.layout, s.puzzle, s.current, file, s.current.PuzzleNo, err);
+    TakeLoadReport(report);
+    if (!report.loaded()) {
+        // The file no longer holds the puzzle; the board still does, so its entries go.
+        ClearEntries(s.puzzle);
+        s.selection.Clear();
+        s.undo.Clear();
+    }
+    DrawBoard(0);
+    Statx->setText(QStringLiteral("Puzzle reset"));
+}
+
+// ---------------------------------------------------------------------------------------
+// Navigation and recent files
+
+void Form1::Navigate(int index, int button) {
+    GameState& s = state_;
+    if (Busy() || s.current.PuzzleFile.empty()) return;
+    s.current.PuzzleCount = CountPuzzles(s.current.PuzzleFile);
+    // A file of one puzzle is never reloaded by navigation.
+    if (s.current.PuzzleCount == 1) return;
+    const std::optional<int> target =
+        NavigateTarget(index, button, s.current.PuzzleNo, s.current.PuzzleCount, random_);
+    if (!target) return;
+    s.current.PuzzleNo = *target;
+
+    Statx->setText(QStringLiteral("Reading Puzzle ..."));
+    SetBusyPointer(true);
+    int err = 0;
+    const std::string file = s.current.PuzzleFile;
+    TakeLoadReport(LoadPuzzle(s.layout, s.puzzle, s.current, file, s.current.PuzzleNo, err));
+    if (err != 0) {
+        Statx->setText(QStringLiteral("Error reading puzzle"));
+    } else {
+        Statx->setText(QStringLiteral("Puzzle read"));
+        DrawBoard(0);
+    }
+    SetBusyPointer(false);
+}
+
+void Form1::OpenRecentFile(int entry) {
+    if (entry < 0 || entry >= RecentFiles::kEntries) return;
+    if (Busy()) {
+        Message("Cancel puzzle creation", QStringLiteral("vbok+vbexclamation"));
+        return;
+    }
+    const std::string path = state_.recent.caption[entry];
+    if (!HasText(path)) return;
+    if (!FileExists(path)) {
+        Message("File does not exist:\r\n" + path, QStringLiteral("vbok+vbcritical"));
+        return;
+    }
+    SetBusyPointer(true);
+    const int count = CountPuzzles(path);
+    if (count == 0) {
+        SetBusyPointer(false);
+        return;
+    }
+    GameState& s = state_;
+    s.current.PuzzleCount = count;
+    int n = 1;
+    int err = 0;
+    const LoadReport report = LoadPuzzle(s.layout, s.puzzle, s.current, path, n, err);
+    TakeLoadReport(report);
+    if (err != 0) {
+        Statx->setText(QStringLiteral("Error loading puzzle file"));
+    } else {
+        Label1->setText(Text(PuzzleLabelText(s.current.PuzzleNo, s.current.PuzzleCount)));
+        Statx->setText(QStringLiteral("Puzzle file read"));
+    }
+    DrawBoard(0);
+    SetBusyPointer(false);
+    // The path came from the list, so the list stays as it is.
+}
+
+// ---------------------------------------------------------------------------------------
+// Create
+
+void Form1::CreateCommand() {
+    if (Busy()) return;
+    GameState& s = state_;
+    SetBusyPointer(true);
+    Picture1->HideMarker();
+    cmdcreate->SetEnabled(false);
+    Statx->setText(QStringLiteral("Creating a puzzle ..."));
+
+    s.layout.NumHex = 7;
+    BuildBoard();
+    // The window stays responsive: pending events run once per attempt.
+    CreatePuzzle(s.layout, s.puzzle, s.perm, random_, [] { QCoreApplication::processEvents(); });
+
+    const bool written = WritePuzzleLine(s.layout, s.puzzle, kTempPuzzleFile, WriteMode::Replace);
+    if (written) {
+        s.current.PuzzleCount = 1;
+        int n = 1;
+        int err = 0;
+        TakeLoadReport(LoadPuzzle(s.layout, s.puzzle, s.current, kTempPuzzleFile, n, err));
+    } else {
+        KeepUnwrittenPuzzle();
+    }
+    DrawBoard(0);
+    Statx->setText(QStringLiteral("Puzzle created ..."));
+    cmdcreate->SetEnabled(true);
+    SetBusyPointer(false);
+
+    if (!written) {
+        std::error_code ec;
+        const std::string path = std::filesystem::absolute(kTempPuzzleFile, ec).string();
+        Message("Puzzle file:\r\n" + (ec ? std::string(kTempPuzzleFile) : path) +
+                    "\r\ncould not be written",
+                QStringLiteral("vbok+vbcritical"));
+    }
+}
+
+void Form1::KeepUnwrittenPuzzle() {
+    // The new puzzle stays on the board to be played, but no file holds it: nothing may
+    // load an older one in its place.
+    GameState& s = state_;
+    Picture1->HideMarker();
+    ClearEntries(s.puzzle);
+    s.selection.Clear();
+    s.undo.Clear();
+    s.current = CurrentPuzzle{};
+    Label1->clear();
+    label4->clear();
+    label4->setToolTip(QString());
+}
+
+}  // namespace lumeta

@@ -1,0 +1,128 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <string>
+
+#include "app/config_file.h"
+#include "app/game_state.h"
+#include "generator/random_source.h"
+#include "puzzlefiles/puzzle_loader.h"
+
+class QAction;
+class QKeyEvent;
+class QLabel;
+class QMenu;
+
+namespace lumeta {
+
+class BoardPicture;
+class BoxControl;
+class MsgForm;
+
+// The game window: the board picture, the command buttons, the two labels naming the
+// puzzle, the status line and the menus. It owns the game state; its handlers are thin
+// and leave the work to the board, puzzle file, view and configuration functions.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    static constexpr const char* kCaption = "  Lumeta";
+    // The one-puzzle file every created puzzle is loaded from, in the working folder.
+    static constexpr const char* kTempPuzzleFile = "tempcellnetpuzzle.txt";
+
+    // appDir is the program's folder (where "lumeta.cfg" lives); random is the program's
+    // one source of chance.
+    Form1(std::string appDir, RandomSource random, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // From the built-in defaults to the remembered puzzle on the board: reads the
+    // configuration, builds the board and loads the puzzle file.
+    void Startup();
+
+    GameState& State() { return state_; }
+    const GameState& State() const { return state_; }
+
+    // The busy flag: the create button is disabled while a puzzle file is loaded at
+    // start-up and while a puzzle is created.
+    bool Busy() const;
+
+    // Commands, as the buttons and menus raise them.
+    void Exit();
+    bool SaveOptions();
+    void CreateCommand();
+    void ResetCommand();
+    void Navigate(int index, int button);
+    void OpenRecentFile(int entry);
+
+    // The controls, named as the window names them.
+    BoardPicture* Picture1 = nullptr;
+    BoxControl* cmdload = nullptr;
+    std::array<BoxControl*, 3> cmdarrow{};
+    BoxControl* cmdcreate = nullptr;
+    BoxControl* cmdshowsol = nullptr;
+    BoxControl* cmdverify = nullptr;
+    BoxControl* cmdundo = nullptr;
+    QLabel* Label1 = nullptr;  // puzzle number
+    QLabel* label4 = nullptr;  // file name, full path as tooltip
+    QLabel* Statx = nullptr;   // status line
+    MsgForm* msgForm = nullptr;
+
+    QAction* mnuloadpuzfile = nullptr;
+    QAction* mnucolsch = nullptr;
+    QAction* mnusaveopts = nullptr;
+    QAction* mnuprint = nullptr;
+    std::array<QAction*, 6> mnuoldfiles{};  // 0..4 recent files, 5 the separator after them
+    QAction* mnuhelp = nullptr;
+    QAction* mnuabout = nullptr;
+    QAction* cmdexitx = nullptr;
+    QAction* mnucreate = nullptr;
+    QAction* mnusave = nullptr;
+    QAction* mnureset = nullptr;
+    QAction* mnucopy2clip = nullptr;
+    QAction* mnucopyclipsol = nullptr;
+    QAction* mnuprint1 = nullptr;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildControls();
+    void BuildMenus();
+    void ConnectCommands();
+    BoxControl* NewButton(const char* name, const QString& tooltip);
+    void PlaceControls();
+    void SetButtonPictures();
+
+    void ReadConfiguration();
+    ConfigSettings CurrentSettings() const;
+    void ShowRecentFiles();
+    void ApplyBoardLook();
+
+    void BuildBoard();
+    void DrawBoard(int showSolution);
+    void TakeLoadReport(const LoadReport& report);
+    void SetBusyPointer(bool busy);
+    int Message(const std::string& prompt, const QString& style);
+    void KeepUnwrittenPuzzle();
+
+    void PointerMoved(double x, double y);
+    bool CharacterKey(const QKeyEvent& key);
+    void KeyReleased(const QKeyEvent& key);
+    void VerifyPressed(int button);
+    void VerifyReleased();
+    void ShowSolutionPressed();
+    void ShowSolutionReleased();
+    void UndoReleased(int button);
+    void FinishSwallowedPress(BoxControl* button, int mouseButton);
+
+    void CloseOtherWindows();
+
+    GameState state_;
+    RandomSource random_;
+    bool busyPointer_ = false;
+};
+
+}  // namespace lumeta
