@@ -20,7 +20,7 @@ void EnterSolution(testing::Board& board) {
                 board.puzzle.Entry[row][col] = board.puzzle.Solution[row][col];
 }
 
-TEST(PlacePuzzleLine, PutsTheDigitsRowByRowIntoTheBoardCells) {
+TEST(PlacePuzzleLine, PutsTheDigitsRowByRowIntoTheBoardCellsAndReadsBackTheSameLine) {
     auto board = BuiltBoard();
     PlacePuzzleLine(board.layout, board.puzzle, kSampleLine);
     auto expected = BuiltBoard();
@@ -61,13 +61,9 @@ TEST(PlacePuzzleLine, ShortLineLeavesTheLastCellsWithoutDigitAndEmptiesEntries) 
     EXPECT_EQ(board.puzzle.Entry[3][5], "");
 }
 
-TEST(VerifyPuzzle, ReportsNoPuzzleWhenTheCluesHaveNoDigits) {
-    auto board = BuiltBoard();
-    EXPECT_EQ(VerifyPuzzle(board.layout, board.puzzle), VerifyOutcome::NoPuzzle);
-}
-
 TEST(VerifyPuzzle, IsDoneOnlyWhenEveryOpenCellMatchesTheSolution) {
     auto board = BuiltBoard();
+    EXPECT_EQ(VerifyPuzzle(board.layout, board.puzzle), VerifyOutcome::NoPuzzle);
     PlacePuzzleLine(board.layout, board.puzzle, kSampleLine);
     EXPECT_EQ(VerifyPuzzle(board.layout, board.puzzle), VerifyOutcome::NotDone);
 

@@ -141,13 +141,11 @@ TEST_F(LoadPuzzleTest, ShortLongAndOddLinesLoadAsTheyStand) {
     n = 3;
     Load(file, n, err);
     EXPECT_EQ(PuzzleLine(board.layout, board.puzzle), "xyz");
-}
 
-TEST_F(LoadPuzzleTest, OnePuzzleFileShowsOneOfOne) {
-    const auto file = dir.Write("one.txt", std::string(kSampleLine));
-    current.PuzzleCount = CountPuzzles(file);
-    int n = 1, err = 0;
-    EXPECT_EQ(Load(file, n, err).puzzleLabel, "p# 1 of 1");
+    const auto one = dir.Write("one.txt", std::string(kSampleLine));
+    current.PuzzleCount = CountPuzzles(one);
+    n = 1;
+    EXPECT_EQ(Load(one, n, err).puzzleLabel, "p# 1 of 1");
 }
 
 TEST(FileLabelText, IsTheNameAfterTheLastSlash) {
