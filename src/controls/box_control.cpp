@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "controls/colour_value.h"
+#include "controls/mouse_codes.h"
 #include "controls/twips.h"
 
 namespace lumeta {
@@ -16,27 +17,6 @@ constexpr double kDarkEdgeInset = 20;  // twips inside the right and bottom bord
 constexpr double kPictureShift = 24;   // twips up and left of the picture's rule position
 constexpr double kHimetricPerInch = 2540;
 constexpr double kTwipsPerInch = 1440;
-
-int ButtonCode(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton:
-            return 1;
-        case Qt::RightButton:
-            return 2;
-        case Qt::MiddleButton:
-            return 4;
-        default:
-            return 0;
-    }
-}
-
-int ShiftCode(Qt::KeyboardModifiers modifiers) {
-    int shift = 0;
-    if (modifiers & Qt::ShiftModifier) shift |= 1;
-    if (modifiers & Qt::ControlModifier) shift |= 2;
-    if (modifiers & Qt::AltModifier) shift |= 4;
-    return shift;
-}
 
 }  // namespace
 
@@ -173,7 +153,7 @@ void BoxControl::mousePressEvent(QMouseEvent* event) {
     SetBorderStyle(1);
     const TwipScale scale = TwipScale::ForWidget(this);
     const QPointF at = event->position();
-    emit MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()),
+    emit MouseDown(MouseButtonCode(event->button()), ShiftCode(event->modifiers()),
                    static_cast<float>(scale.TwipsX(at.x())),
                    static_cast<float>(scale.TwipsY(at.y())));
 }
@@ -183,7 +163,7 @@ void BoxControl::mouseReleaseEvent(QMouseEvent* event) {
     SetBorderStyle(0);
     const TwipScale scale = TwipScale::ForWidget(this);
     const QPointF at = event->position();
-    emit MouseUp(ButtonCode(event->button()), ShiftCode(event->modifiers()),
+    emit MouseUp(MouseButtonCode(event->button()), ShiftCode(event->modifiers()),
                  static_cast<float>(scale.TwipsX(at.x())),
                  static_cast<float>(scale.TwipsY(at.y())));
 }

@@ -8,27 +8,12 @@
 #include <QPushButton>
 
 #include "controls/colour_value.h"
+#include "controls/mouse_codes.h"
 #include "controls/twips.h"
 
 namespace lumeta {
 
 namespace {
-
-int ButtonCode(Qt::MouseButtons buttons) {
-    int code = 0;
-    if (buttons & Qt::LeftButton) code |= 1;
-    if (buttons & Qt::RightButton) code |= 2;
-    if (buttons & Qt::MiddleButton) code |= 4;
-    return code;
-}
-
-int ShiftCode(Qt::KeyboardModifiers modifiers) {
-    int shift = 0;
-    if (modifiers & Qt::ShiftModifier) shift |= 1;
-    if (modifiers & Qt::ControlModifier) shift |= 2;
-    if (modifiers & Qt::AltModifier) shift |= 4;
-    return shift;
-}
 
 // The virtual key code holders expect for the common keys; 0 for keys without one here.
 int VirtualKeyCode(const QKeyEvent& event) {
@@ -211,11 +196,11 @@ bool FNDialog::eventFilter(QObject* watched, QEvent* event) {
             const auto y = static_cast<float>(scale.TwipsY(mouse->position().y()));
             const int shift = ShiftCode(mouse->modifiers());
             if (event->type() == QEvent::MouseMove)
-                emit MouseMove(ButtonCode(mouse->buttons()), shift, x, y);
+                emit MouseMove(MouseButtonCode(mouse->buttons()), shift, x, y);
             else if (event->type() == QEvent::MouseButtonPress)
-                emit MouseDown(ButtonCode(mouse->button()), shift, x, y);
+                emit MouseDown(MouseButtonCode(mouse->button()), shift, x, y);
             else
-                emit MouseUp(ButtonCode(mouse->button()), shift, x, y);
+                emit MouseUp(MouseButtonCode(mouse->button()), shift, x, y);
             break;
         }
         case QEvent::KeyPress: {

@@ -6,30 +6,11 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "controls/mouse_codes.h"
 #include "view/board_font.h"
 #include "view/board_painter.h"
 
 namespace lumeta {
-
-namespace {
-
-int ButtonState(Qt::MouseButtons buttons) {
-    int state = 0;
-    if (buttons & Qt::LeftButton) state |= 1;
-    if (buttons & Qt::RightButton) state |= 2;
-    if (buttons & Qt::MiddleButton) state |= 4;
-    return state;
-}
-
-int ShiftState(Qt::KeyboardModifiers modifiers) {
-    int state = 0;
-    if (modifiers & Qt::ShiftModifier) state |= 1;
-    if (modifiers & Qt::ControlModifier) state |= 2;
-    if (modifiers & Qt::AltModifier) state |= 4;
-    return state;
-}
-
-}  // namespace
 
 BoardPicture::BoardPicture(QWidget* parent) : QWidget(parent) {
     setObjectName("Picture1");
@@ -99,7 +80,7 @@ void BoardPicture::resizeEvent(QResizeEvent* event) {
 
 void BoardPicture::mouseMoveEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    emit MouseMove(ButtonState(event->buttons()), ShiftState(event->modifiers()),
+    emit MouseMove(MouseButtonCode(event->buttons()), ShiftCode(event->modifiers()),
                    at.x() * twipsPerPixelX_, at.y() * twipsPerPixelY_);
     QWidget::mouseMoveEvent(event);
 }
