@@ -17,8 +17,10 @@
 #include "app/app_files.h"
 #include "app/button_pictures.h"
 #include "app/form1_layout.h"
+#include "app/local_text.h"
 #include "app/navigation.h"
 #include "controls/box_control.h"
+#include "controls/fn_dialog.h"
 #include "controls/msg_form.h"
 #include "controls/twips.h"
 #include "puzzlefiles/puzzle_writer.h"
@@ -39,10 +41,6 @@ constexpr std::uint32_t kListBackColour = kSystemColourBit | 5;
 constexpr std::uint32_t kButtonFaceColour = kSystemColourBit | 15;
 
 constexpr int kRightButton = 2;
-
-QString Text(const std::string& text) {
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The virtual key number of the keys that move the selection; 0 for the others.
 int VirtualKeyCode(int key) {
@@ -76,7 +74,7 @@ int CharacterCode(const QKeyEvent& key) {
 
 // A file path as a menu shows it: "&" is a literal character there.
 QString MenuCaption(const std::string& path) {
-    QString caption = Text(path);
+    QString caption = QtText(path);
     caption.replace(QLatin1Char('&'), QLatin1String("&&"));
     return caption;
 }
@@ -162,8 +160,11 @@ void Form1::BuildControls() {
     label4->setFont(labelFont);
     Label1->setFont(labelFont);
 
-    // Opening files needs the file dialog, which is not part of the program yet.
-    cmdload->SetEnabled(false);
+    // Only its dialogs are used; as a button it stays out of sight.
+    gf1 = new FNDialog(client);
+    gf1->setObjectName(QStringLiteral("gf1"));
+    gf1->hide();
+
     SetButtonPictures();
 }
 
@@ -255,22 +256,25 @@ void Form1::BuildMenus() {
     cancel(puzzle);
 
     // Commands whose windows and dialogs are not part of the program yet.
-    for (QAction* later : {mnuloadpuzfile, mnucolsch, mnuprint, mnuhelp, mnuabout, mnusave,
-                           mnucopy2clip, mnucopyclipsol, mnuprint1})
+    for (QAction* later :
+         {mnucolsch, mnuprint, mnuhelp, mnuabout, mnucopy2clip, mnucopyclipsol, mnuprint1})
         later->setEnabled(false);
 
     ShowRecentFiles();
 }
 
 void Form1::ConnectCommands() {
+    connect(mnuloadpuzfile, &QAction::triggered, this, [this] { OpenPuzzleFile(); });
     connect(mnusaveopts, &QAction::triggered, this, [this] { SaveOptions(); });
     connect(cmdexitx, &QAction::triggered, this, [this] { Exit(); });
     connect(mnucreate, &QAction::triggered, this, [this] { CreateCommand(); });
+    connect(mnusave, &QAction::triggered, this, [this] { SavePuzzle(); });
     connect(mnureset, &QAction::triggered, this, [this] { ResetCommand(); });
     for (int index = 0; index < RecentFiles::kEntries; ++index)
         connect(mnuoldfiles[index], &QAction::triggered, this,
                 [this, index] { OpenRecentFile(index); });
 
+    connect(cmdload, &BoxControl::MouseUp, this, [this] { OpenPuzzleFile(); });
     for (int index = 0; index < 3; ++index)
         connect(cmdarrow[index], &BoxControl::MouseUp, this,
                 [this, index](int button, int, float, float) { Navigate(index, button); });
@@ -315,7 +319,7 @@ void Form1::Startup() {
     boxFont.setBold(false);
     msgForm->setFont(boxFont);
     msgForm->SetForeColor(0);
-    msgForm->setWindowTitle(Text(s.AppTitle));
+    msgForm->setWindowTitle(QtText(s.AppTitle));
 
     s.NearBlack = RGBValue(2, 2, 2);
     s.appearance.BorderColour = RGBValue(0, 0, 0);
@@ -457,9 +461,9 @@ void Form1::TakeLoadReport(const LoadReport& report) {
     if (report.kind == LoadReport::Kind::NoPuzzles)
         Message(report.message, QStringLiteral("vbok+vbcritical"));
     if (!report.loaded()) return;
-    Label1->setText(Text(report.puzzleLabel));
-    label4->setText(Text(report.fileLabel));
-    label4->setToolTip(Text(report.fileTooltip));
+    Label1->setText(QtText(report.puzzleLabel));
+    label4->setText(QtText(report.fileLabel));
+    label4->setToolTip(QtText(report.fileTooltip));
     state_.selection.Clear();
     state_.undo.Clear();
     Picture1->setFocus();
@@ -475,7 +479,7 @@ void Form1::SetBusyPointer(bool busy) {
 }
 
 int Form1::Message(const std::string& prompt, const QString& style) {
-    const int answer = msgForm->MsgboxA(Text(prompt), style);
+    const int answer = msgForm->MsgboxA(QtText(prompt), style);
     QCoreApplication::processEvents();
     return answer;
 }
@@ -497,7 +501,7 @@ void Form1::PointerMoved(double x, double y) {
         Statx->clear();
         return;
     }
-    Statx->setText(Text(PointerStatusText(target.hex, target.side)));
+    Statx->setText(QtText(PointerStatusText(target.hex, target.side)));
     Picture1->MoveMarker(target.markerLeft, target.markerTop);
     Picture1->ShowMarker();
     s.selection.CurRow = target.row;
@@ -627,7 +631,7 @@ void Form1::ResetCommand() {
 }
 
 // ---------------------------------------------------------------------------------------
-// Navigation and recent files
+// Navigation
 
 void Form1::Navigate(int index, int button) {
     GameState& s = state_;
@@ -652,41 +656,6 @@ void Form1::Navigate(int index, int button) {
         DrawBoard(0);
     }
     SetBusyPointer(false);
-}
-
-void Form1::OpenRecentFile(int entry) {
-    if (entry < 0 || entry >= RecentFiles::kEntries) return;
-    if (Busy()) {
-        Message("Cancel puzzle creation", QStringLiteral("vbok+vbexclamation"));
-        return;
-    }
-    const std::string path = state_.recent.caption[entry];
-    if (!HasText(path)) return;
-    if (!FileExists(path)) {
-        Message("File does not exist:\r\n" + path, QStringLiteral("vbok+vbcritical"));
-        return;
-    }
-    SetBusyPointer(true);
-    const int count = CountPuzzles(path);
-    if (count == 0) {
-        SetBusyPointer(false);
-        return;
-    }
-    GameState& s = state_;
-    s.current.PuzzleCount = count;
-    int n = 1;
-    int err = 0;
-    const LoadReport report = LoadPuzzle(s.layout, s.puzzle, s.current, path, n, err);
-    TakeLoadReport(report);
-    if (err != 0) {
-        Statx->setText(QStringLiteral("Error loading puzzle file"));
-    } else {
-        Label1->setText(Text(PuzzleLabelText(s.current.PuzzleNo, s.current.PuzzleCount)));
-        Statx->setText(QStringLiteral("Puzzle file read"));
-    }
-    DrawBoard(0);
-    SetBusyPointer(false);
-    // The path came from the list, so the list stays as it is.
 }
 
 // ---------------------------------------------------------------------------------------

@@ -19,6 +19,7 @@ namespace lumeta {
 
 class BoardPicture;
 class BoxControl;
+class FNDialog;
 class MsgForm;
 
 // The game window: the board picture, the command buttons, the two labels naming the
@@ -54,7 +55,11 @@ class Form1 : public QMainWindow {
     void CreateCommand();
     void ResetCommand();
     void Navigate(int index, int button);
+    void OpenPuzzleFile();
     void OpenRecentFile(int entry);
+    void SavePuzzle();
+    // Lists a file just opened in the "File" menu.
+    void AddRecentFile(const std::string& path);
 
     // The controls, named as the window names them.
     BoardPicture* Picture1 = nullptr;
@@ -68,6 +73,7 @@ class Form1 : public QMainWindow {
     QLabel* label4 = nullptr;  // file name, full path as tooltip
     QLabel* Statx = nullptr;   // status line
     MsgForm* msgForm = nullptr;
+    FNDialog* gf1 = nullptr;  // the open and save dialogs; never shown as a button
 
     QAction* mnuloadpuzfile = nullptr;
     QAction* mnucolsch = nullptr;
@@ -106,6 +112,8 @@ class Form1 : public QMainWindow {
     void TakeLoadReport(const LoadReport& report);
     void SetBusyPointer(bool busy);
     int Message(const std::string& prompt, const QString& style);
+    void Notice(const std::string& text);
+    QString AskFileName(const char* title, const QString& mode);
     void KeepUnwrittenPuzzle();
 
     void PointerMoved(double x, double y);

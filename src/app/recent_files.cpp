@@ -1,11 +1,27 @@
 #include "app/recent_files.h"
 
+#include <algorithm>
+
 namespace lumeta {
 
 bool RecentFiles::SeparatorVisible() const {
     for (int entry = 0; entry < kEntries; ++entry)
         if (Visible(entry)) return true;
     return false;
+}
+
+bool AddRecentFile(RecentFiles& recent, const std::string& path) {
+    if (std::find(recent.caption.begin(), recent.caption.end(), path) != recent.caption.end())
+        return false;
+    // Entries hidden by blank lines of the configuration leave gaps; shifting across a gap
+    // would copy the entry above it twice, so the list is built afresh without them.
+    RecentFiles moved;
+    moved.caption[0] = path;
+    int next = 1;
+    for (const std::string& listed : recent.caption)
+        if (!listed.empty() && next < RecentFiles::kEntries) moved.caption[next++] = listed;
+    recent = moved;
+    return true;
 }
 
 bool HasText(const std::string& text) {

@@ -16,6 +16,12 @@ struct RecentFiles {
     void Clear() { caption.fill(""); }
 };
 
+// Puts a newly opened file at the top of the list. A path already listed (same text,
+// letter case included) leaves the list as it is, order and all. Otherwise the listed
+// paths move down behind it, closing any empty entries between them, and the oldest
+// drops out when all five are taken. True when the list changed.
+bool AddRecentFile(RecentFiles& recent, const std::string& path);
+
 // True when `text` holds something other than blanks.
 bool HasText(const std::string& text);
 

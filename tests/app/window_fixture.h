@@ -10,11 +10,17 @@
 #include <QTimer>
 #include <deque>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "app/form1.h"
 #include "support/temp_dir.h"
+
+// Failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace lumeta::testing {
 
