@@ -202,7 +202,7 @@ TEST_F(FilesTest, OpeningAFileLoadsItsFirstPuzzleAndListsIt) {
     EXPECT_EQ(RecentMenu(), QStringList({Q(WorkFile("file.txt")), Q(other), "[]", "[]", "[]"}));
 }
 
-TEST_F(FilesTest, ACancelledDialogOrAFileWithoutPuzzlesChangesNothing) {
+TEST_F(FilesTest, CancelledDialogsOrAFileWithoutPuzzlesChangeNothing) {
     WriteConfig(WritePuzzles("file.txt", 5), 3);
     const std::string empty = WorkFile("empty.txt");
     std::ofstream(empty, std::ios::binary);
@@ -225,8 +225,20 @@ TEST_F(FilesTest, ACancelledDialogOrAFileWithoutPuzzlesChangesNothing) {
         EXPECT_EQ(RecentMenu(), QStringList({"[]", "[]", "[]", "[]", "[]"}));
         EXPECT_FALSE(form->mnuoldfiles[5]->isVisible());
     }
-    EXPECT_EQ(dialogs.dialogs.size(), 2u);
+
+    // A cancelled save writes nothing, anywhere.
+    dialogs.Cancel();
+    form->mnusave->trigger();
+    EXPECT_EQ(dialogs.dialogs.size(), 3u);
+    EXPECT_TRUE(dialogs.notices.isEmpty());
     EXPECT_TRUE(boxes.seen().empty());
+    const std::vector<std::pair<const char*, QStringList>> folders = {
+        {"app", {"lumeta.cfg"}}, {"work", {"empty.txt", "file.txt"}}, {"elsewhere", {}}};
+    for (const auto& [folder, names] : folders)
+        EXPECT_EQ(QDir(Q((dir.path() / folder).string()))
+                      .entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                  names)
+            << folder;
 }
 
 // ---- The recent files
@@ -333,23 +345,6 @@ TEST_F(FilesTest, ANameWithADotAnywhereIsUsedAsChosen) {
         EXPECT_FALSE(fs::exists(name + ".txt")) << name;
         EXPECT_EQ(dialogs.notices.last(), SavedNotice(name, 1));
     }
-}
-
-TEST_F(FilesTest, ACancelledSaveWritesNothingAndSaysNothing) {
-    WriteConfig(WritePuzzles("file.txt", 3), 2);
-    Start();
-    dialogs.Cancel();
-    form->mnusave->trigger();
-    EXPECT_EQ(dialogs.dialogs.size(), 1u);
-    EXPECT_TRUE(dialogs.notices.isEmpty());
-    EXPECT_TRUE(boxes.seen().empty());
-    const std::vector<std::pair<const char*, QStringList>> folders = {
-        {"app", {"lumeta.cfg"}}, {"work", {"file.txt"}}, {"elsewhere", {}}};
-    for (const auto& [folder, names] : folders)
-        EXPECT_EQ(QDir(Q((dir.path() / folder).string()))
-                      .entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-                  names)
-            << folder;
 }
 
 TEST_F(FilesTest, AFileWithoutItsLastLineEndGetsTheSavedPuzzleOnALineOfItsOwn) {
