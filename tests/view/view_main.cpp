@@ -2,8 +2,7 @@
 
 #include <QApplication>
 
-// The board tests paint with fonts and show widgets, so they need an application object.
-// They run without a display unless one is asked for, also when CTest lists them.
+// The board tests paint with fonts and show widgets; no display is needed unless asked for.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
