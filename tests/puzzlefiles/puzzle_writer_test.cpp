@@ -28,6 +28,11 @@ TEST(WritePuzzleLine, ReplaceThenAppendWritesCrLfLines) {
     EXPECT_EQ(ReadBytes(file),
               std::string(kSampleLine) + "\r\n" + std::string(kSampleLine) + "\r\n");
     EXPECT_FALSE(std::filesystem::exists(file + ".part"));
+
+    // A last line without its line end keeps its own line.
+    const auto open = dir.Write("open.txt", "abc");
+    ASSERT_TRUE(WritePuzzleLine(board.layout, board.puzzle, open, WriteMode::Append));
+    EXPECT_EQ(ReadBytes(open), "abc\r\n" + std::string(kSampleLine) + "\r\n");
 }
 
 TEST(WritePuzzleLine, AppendCreatesAMissingFileAndAnEmptyBoardWritesAnEmptyLine) {
