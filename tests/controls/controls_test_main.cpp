@@ -2,8 +2,7 @@
 
 #include <QApplication>
 
-// The controls are real widgets: they need an application object, on the offscreen
-// platform unless another one was asked for (test discovery runs without the environment).
+// Test discovery runs without the offscreen setting that the tests get.
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
