@@ -2,12 +2,11 @@
 
 #include <QApplication>
 
-// The window tests show widgets and answer modal boxes, so they need an application
-// object. They run without a display unless one is asked for, also when CTest lists them.
+// The window tests need an application object; test discovery runs without the offscreen
+// setting the tests get.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lumeta"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

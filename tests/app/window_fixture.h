@@ -2,20 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <QImage>
-#include <QObject>
-#include <QPoint>
-#include <QString>
-#include <QStringList>
-#include <QTimer>
-#include <deque>
-#include <memory>
-#include <ostream>
-#include <string>
-#include <vector>
+#include <QTest>
+#include <QtWidgets>
+#include <filesystem>
+#include <fstream>
+#include <optional>
 
 #include "app/form1.h"
+#include "controls/box_control.h"
+#include "controls/msg_form.h"
 #include "support/temp_dir.h"
+#include "view/board_picture.h"
 
 // Failures show texts as text.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -24,91 +21,191 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace lumeta::testing {
 
-// Answers the window's message boxes while they are shown: each box takes the next queued
-// button caption. A box nobody expected is a failure and is closed with its first button.
-class BoxAnswers : public QObject {
-  public:
-    explicit BoxAnswers(Form1*& form);
+namespace fs = std::filesystem;
 
-    void Queue(const QString& caption) { answers_.push_back(caption); }
+inline QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
-    struct Seen {
-        QString prompt;
+// A game window started in fresh folders ("app" the program's, "work" the working folder)
+// with a fixed random source. The program's modal windows take the queued `answers` in
+// turn: its message box a button caption, a file dialog a path ("" cancels; meanwhile the
+// working folder moves, as browsing may do); a plain notice is closed with OK. One nobody
+// waited for fails the test.
+class WindowTest : public ::testing::Test {
+  protected:
+    struct Box {  // a message box the test answered
         QStringList buttons;
         std::vector<int> icons;
     };
-    const std::vector<Seen>& seen() const { return seen_; }
-    QStringList Prompts() const;
-    bool AllAnswered() const { return answers_.empty(); }
 
-  private:
-    void Poll();
-
-    Form1*& form_;
-    QTimer timer_;
-    std::deque<QString> answers_;
-    std::vector<Seen> seen_;
-};
-
-// A started game window: the program's folder and the working folder are fresh temporary
-// folders ("app" and "work") and the random source is fixed.
-class WindowTest : public ::testing::Test {
-  protected:
-    WindowTest();
-    ~WindowTest() override;
+    WindowTest() {
+        for (const char* folder : {"app", "work", "elsewhere"})
+            fs::create_directories(dir.path() / folder);
+        QDir::setCurrent(Q(WorkFile("")));
+        QObject::connect(&timer_, &QTimer::timeout, [this] { AnswerModal(); });
+        timer_.start(5);
+    }
+    ~WindowTest() override {
+        EXPECT_TRUE(answers.isEmpty()) << "a window the test waited for never came";
+        EXPECT_EQ(QDir::currentPath() + "/", Q(WorkFile(""))) << "the working folder moved";
+        owned_.reset();
+        QDir::setCurrent(oldWorkingFolder_);
+    }
 
     std::string AppDir() const { return (dir.path() / "app").string() + "/"; }
     std::string WorkFile(const std::string& name) const {
         return (dir.path() / "work" / name).string();
     }
     std::string ConfigPath() const { return AppDir() + "lumeta.cfg"; }
+    static std::string PuzzleLineNo(int n) {  // of the shipped collection
+        std::ifstream in(LUMETA_DATA_DIR "/puzzles.txt", std::ios::binary);
+        std::string line;
+        while (n-- > 0)
+            std::getline(in, line);
+        return line.substr(0, line.find('\r'));
+    }
+    std::string WritePuzzles(const std::string& name, int count) const {  // lines 1..count
+        std::ofstream out(WorkFile(name), std::ios::binary);
+        for (int n = 1; n <= count; ++n)
+            out << PuzzleLineNo(n) << "\r\n";
+        return WorkFile(name);
+    }
+    void WriteConfig(const std::string& file, int no, std::vector<std::string> recent = {}) {
+        std::ofstream out(ConfigPath(), std::ios::binary);
+        out << "xp.col\r\n"
+            << file << "\r\nArial\r\n " << no << "  10  0  255  0  128  16777215  2  0 ";
+        recent.resize(5, " ");
+        for (const std::string& line : recent)
+            out << "\r\n" << line;
+        out << "\r\n";
+    }
+    void Start(std::uint64_t seed = 1) {
+        owned_.reset();
+        form = &owned_.emplace(AppDir(), RandomSource::Fixed(seed));
+        form->Startup();
+        form->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form));
+    }
 
-    // A puzzle file of `count` distinct lines (from the shipped collection) in the working
-    // folder; returns its full path.
-    std::string WritePuzzles(const std::string& name, int count);
-    static std::string PuzzleLineNo(int n);  // line n of the shipped collection
-    void WriteConfig(const std::string& puzzleFile, int puzzleNo,
-                     const std::vector<std::string>& recent = {});
+    // The player's pointer, keys and buttons; board positions in twips.
+    QPoint Pixels(double x, double y) const {
+        return QPoint(int(x / form->State().TwipsPerPixelX), int(y / form->State().TwipsPerPixelY));
+    }
+    QRect BoxPixels(int row, int col, double ratio = 1) {
+        const QPoint size = Pixels(S().layout.ColStep * ratio, S().layout.RowStep * ratio);
+        return QRect(
+            Pixels(S().geometry.CellX[row][col] * ratio, S().geometry.CellY[row][col] * ratio),
+            QSize(size.x(), size.y()));
+    }
+    void PointAt(int row, int col) { MovePointer(BoxPixels(row, col).center()); }
+    void PointAtTwips(double x, double y) { MovePointer(Pixels(x, y)); }
+    void MovePointer(QPoint to) {
+        // A move to where the pointer already is reports nothing: come from the corner.
+        if (QCursor::pos() == form->Picture1->mapToGlobal(to))
+            QTest::mouseMove(form->centralWidget(), QPoint(0, 0));
+        QTest::mouseMove(form->Picture1, to);
+    }
+    bool Key(int key, const QString& text) {  // true when the window took the press
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QApplication::sendEvent(form->Picture1, &press);
+        QApplication::sendEvent(form->Picture1, &release);
+        return press.isAccepted();
+    }
+    void Type(const QString& text) {
+        for (QChar c : text)
+            Key(c.unicode(), QString(c));
+    }
+    void Release(Qt::Key key) { QTest::keyRelease(form->Picture1, key); }
+    void Click(QWidget* button, Qt::MouseButton mouseButton = Qt::LeftButton) {
+        QTest::mousePress(button, mouseButton);
+        QTest::mouseRelease(button, mouseButton);
+    }
+    void Shortcut(Qt::Key key) {
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+        QTest::keyClick(form, key, Qt::ControlModifier);
+    }
 
-    Form1& Start(std::uint64_t seed = 1);
-
-    // Pointer and keys, as the player gives them.
-    QPoint BoxCentre(int row, int col) const;  // pixels of the board picture
-    void PointAt(int row, int col);
-    void PointAtTwips(double x, double y);
-    void MovePointer(QPoint to);  // pixels of the board picture
-    void Key(Qt::Key key, const QString& text = QString());
-    void Release(Qt::Key key);
-    void Click(QWidget* button, Qt::MouseButton mouseButton = Qt::LeftButton);
-
-    // The state and controls the tests look at.
+    // What the tests look at.
     GameState& S() { return form->State(); }
     std::string Entry(int row, int col) { return S().puzzle.Entry[row][col]; }
-    QString Status() const;
-    QString PuzzleLabel() const;
-    QString FileLabel() const;
-    std::string PuzzleNumbers() const;  // "3 of 10"
-
-    // Pixels of the board picture's image within `range` of a colour, in box (row, col).
-    int ColourInBox(int row, int col, std::uint32_t colour, int range = 60) const;
+    std::string OnBoard() { return PuzzleLine(S().layout, S().puzzle); }
+    QString Status() const { return form->Statx->text(); }
+    QString Shown() const { return Status() + " | " + PuzzleLabel() + " | " + FileLabel(); }
+    QString PuzzleLabel() const { return form->Label1->text(); }
+    QString FileLabel() const { return form->label4->text(); }
+    QRectF Marker() const { return form->Picture1->MarkerRectTwips(); }
+    std::pair<int, int> Selected() { return {S().selection.CurRow, S().selection.CurCol}; }
+    QStringList RecentMenu() const {  // "[]" for a hidden entry
+        QStringList shown;
+        for (int entry = 0; entry < 5; ++entry)
+            shown << (form->mnuoldfiles[entry]->isVisible() ? form->mnuoldfiles[entry]->text()
+                                                            : "[]");
+        return shown;
+    }
+    // Pixels of the board picture within `range` of a colour, inside grid box (row, col).
+    int ColourInBox(int row, int col, QColor want, int range = 60) {
+        const QImage& image = form->Picture1->Image();
+        const QRect box =
+            BoxPixels(row, col, image.devicePixelRatio()).adjusted(3, 3, -3, -3) & image.rect();
+        int count = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                count += std::max({std::abs(pixel.red() - want.red()),
+                                   std::abs(pixel.green() - want.green()),
+                                   std::abs(pixel.blue() - want.blue())}) <= range;
+            }
+        return count;
+    }
 
     TempDir dir;
     Form1* form = nullptr;
-    BoxAnswers boxes{form};
+    QStringList answers;
+    // Every modal window shown: a prompt, or "open|save <folder> <filters>: <title>".
+    QStringList texts;
+    std::vector<Box> boxes;
 
   private:
-    QString oldWorkingFolder_;
-    std::unique_ptr<Form1> owned_;
-};
+    void AnswerModal() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible()) return;
+        if (auto* notice = qobject_cast<QMessageBox*>(modal)) {
+            texts << notice->text();
+            return notice->button(QMessageBox::Ok)->click();
+        }
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        auto* box = qobject_cast<MsgForm*>(modal);
+        if (!dialog && !box) return;
+        if (answers.isEmpty())
+            ADD_FAILURE() << "unexpected window " << modal->windowTitle().toStdString();
+        const QString answer = answers.isEmpty() ? QString() : answers.takeFirst();
+        if (dialog) {
+            const bool save = dialog->acceptMode() == QFileDialog::AcceptSave;
+            texts << (save ? "save " : "open ") + dialog->directory().absolutePath() + "/ " +
+                         dialog->nameFilters().join(';') + ": " + dialog->windowTitle();
+            QDir::setCurrent(Q((dir.path() / "elsewhere").string()));
+            if (answer.isEmpty()) return dialog->reject();
+            dialog->selectFile(answer);
+            return static_cast<QDialog*>(dialog)->accept();  // as its OK button does
+        }
+        texts << box->Label1->text();
+        Box& one = boxes.emplace_back();
+        for (int slot = 0; slot < kMessageIconSlots; ++slot)
+            if (box->icons[slot]->isVisible()) one.icons.push_back(slot);
+        for (QPushButton* button : box->cmd)
+            if (button->isVisible()) one.buttons << button->text();
+        for (QPushButton* button : box->cmd)
+            if (button->isVisible() && button->text() == answer)
+                return QTest::mouseClick(button, Qt::LeftButton);
+        box->done(0);
+    }
 
-// Counts the key presses that reach a widget without being consumed on the way.
-class KeyCounter : public QObject {
-  public:
-    explicit KeyCounter(QObject* target) { target->installEventFilter(this); }
-    int presses = 0;
-
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override;
+    QString oldWorkingFolder_ = QDir::currentPath();
+    QTimer timer_;
+    std::optional<Form1> owned_;
 };
 
 }  // namespace lumeta::testing
