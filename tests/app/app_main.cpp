@@ -2,8 +2,7 @@
 
 #include <QApplication>
 
-// The window tests need an application object; test discovery runs without the offscreen
-// setting the tests get.
+// Test discovery runs without the offscreen setting that the tests get.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -23,22 +23,12 @@ namespace lumeta::testing {
 
 namespace fs = std::filesystem;
 
-inline QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-// A game window started in fresh folders ("app" the program's, "work" the working folder)
-// with a fixed random source. The program's modal windows take the queued `answers` in
-// turn: its message box a button caption, a file dialog a path ("" cancels; meanwhile the
-// working folder moves, as browsing may do); a plain notice is closed with OK. One nobody
-// waited for fails the test.
+// A game window in fresh folders ("app" the program's, "work" the working folder), random
+// source fixed. Modal windows take the queued `answers`: a message box a button caption, a
+// file dialog a path ("" cancels; the working folder moves meanwhile, as browsing may do).
 class WindowTest : public ::testing::Test {
   protected:
-    struct Box {  // a message box the test answered
-        QStringList buttons;
-        std::vector<int> icons;
-    };
-
+    static QString Q(const std::string& text) { return QString::fromStdString(text); }
     WindowTest() {
         for (const char* folder : {"app", "work", "elsewhere"})
             fs::create_directories(dir.path() / folder);
@@ -72,13 +62,11 @@ class WindowTest : public ::testing::Test {
         return WorkFile(name);
     }
     void WriteConfig(const std::string& file, int no, std::vector<std::string> recent = {}) {
-        std::ofstream out(ConfigPath(), std::ios::binary);
-        out << "xp.col\r\n"
-            << file << "\r\nArial\r\n " << no << "  10  0  255  0  128  16777215  2  0 ";
         recent.resize(5, " ");
-        for (const std::string& line : recent)
-            out << "\r\n" << line;
-        out << "\r\n";
+        std::ofstream(ConfigPath(), std::ios::binary)
+            << "xp.col\r\n" + file + "\r\nArial\r\n " + std::to_string(no) +
+                   "  10  0  255  0  128  16777215  2  0 \r\n" + recent[0] + "\r\n" + recent[1] +
+                   "\r\n" + recent[2] + "\r\n" + recent[3] + "\r\n" + recent[4] + "\r\n";
     }
     void Start(std::uint64_t seed = 1) {
         owned_.reset();
@@ -101,8 +89,7 @@ class WindowTest : public ::testing::Test {
     void PointAt(int row, int col) { MovePointer(BoxPixels(row, col).center()); }
     void PointAtTwips(double x, double y) { MovePointer(Pixels(x, y)); }
     void MovePointer(QPoint to) {
-        // A move to where the pointer already is reports nothing: come from the corner.
-        if (QCursor::pos() == form->Picture1->mapToGlobal(to))
+        if (QCursor::pos() == form->Picture1->mapToGlobal(to))  // else no move is reported
             QTest::mouseMove(form->centralWidget(), QPoint(0, 0));
         QTest::mouseMove(form->Picture1, to);
     }
@@ -117,6 +104,7 @@ class WindowTest : public ::testing::Test {
         for (QChar c : text)
             Key(c.unicode(), QString(c));
     }
+    void Enter(int row, int col, const QString& keys) { PointAt(row, col), Type(keys); }
     void Release(Qt::Key key) { QTest::keyRelease(form->Picture1, key); }
     void Click(QWidget* button, Qt::MouseButton mouseButton = Qt::LeftButton) {
         QTest::mousePress(button, mouseButton);
@@ -133,9 +121,10 @@ class WindowTest : public ::testing::Test {
     std::string Entry(int row, int col) { return S().puzzle.Entry[row][col]; }
     std::string OnBoard() { return PuzzleLine(S().layout, S().puzzle); }
     QString Status() const { return form->Statx->text(); }
-    QString Shown() const { return Status() + " | " + PuzzleLabel() + " | " + FileLabel(); }
+    QString Shown() const {
+        return Status() + " | " + PuzzleLabel() + " | " + form->label4->text();
+    }
     QString PuzzleLabel() const { return form->Label1->text(); }
-    QString FileLabel() const { return form->label4->text(); }
     QRectF Marker() const { return form->Picture1->MarkerRectTwips(); }
     std::pair<int, int> Selected() { return {S().selection.CurRow, S().selection.CurCol}; }
     QStringList RecentMenu() const {  // "[]" for a hidden entry
@@ -166,37 +155,35 @@ class WindowTest : public ::testing::Test {
     QStringList answers;
     // Every modal window shown: a prompt, or "open|save <folder> <filters>: <title>".
     QStringList texts;
-    std::vector<Box> boxes;
+    QStringList boxes;  // each message box's icon and buttons: "icon 0: Yes No"
 
   private:
     void AnswerModal() {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible()) return;
         if (auto* notice = qobject_cast<QMessageBox*>(modal)) {
             texts << notice->text();
             return notice->button(QMessageBox::Ok)->click();
         }
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         auto* box = qobject_cast<MsgForm*>(modal);
-        if (!dialog && !box) return;
-        if (answers.isEmpty())
-            ADD_FAILURE() << "unexpected window " << modal->windowTitle().toStdString();
+        if (!(dialog || box) || !modal->isVisible()) return;
+        EXPECT_FALSE(answers.isEmpty()) << "unexpected " << modal->windowTitle().toStdString();
         const QString answer = answers.isEmpty() ? QString() : answers.takeFirst();
         if (dialog) {
             const bool save = dialog->acceptMode() == QFileDialog::AcceptSave;
             texts << (save ? "save " : "open ") + dialog->directory().absolutePath() + "/ " +
                          dialog->nameFilters().join(';') + ": " + dialog->windowTitle();
             QDir::setCurrent(Q((dir.path() / "elsewhere").string()));
-            if (answer.isEmpty()) return dialog->reject();
             dialog->selectFile(answer);
-            return static_cast<QDialog*>(dialog)->accept();  // as its OK button does
+            return answer.isEmpty() ? dialog->reject() : static_cast<QDialog*>(dialog)->accept();
         }
         texts << box->Label1->text();
-        Box& one = boxes.emplace_back();
+        QStringList shown;
         for (int slot = 0; slot < kMessageIconSlots; ++slot)
-            if (box->icons[slot]->isVisible()) one.icons.push_back(slot);
+            if (box->icons[slot]->isVisible()) shown << QString("icon %1:").arg(slot);
         for (QPushButton* button : box->cmd)
-            if (button->isVisible()) one.buttons << button->text();
+            if (button->isVisible()) shown << button->text();
+        boxes << shown.join(' ');
         for (QPushButton* button : box->cmd)
             if (button->isVisible() && button->text() == answer)
                 return QTest::mouseClick(button, Qt::LeftButton);
