@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-// Test discovery runs without the offscreen setting that the tests get.
 int main(int argc, char** argv) {
+    // Test discovery runs without the offscreen setting that the tests get.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -44,9 +44,7 @@ class WindowTest : public ::testing::Test {
     }
 
     std::string AppDir() const { return (dir.path() / "app").string() + "/"; }
-    std::string WorkFile(const std::string& name) const {
-        return (dir.path() / "work" / name).string();
-    }
+    std::string WorkFile(std::string name) const { return (dir.path() / "work" / name).string(); }
     std::string ConfigPath() const { return AppDir() + "lumeta.cfg"; }
     static std::string PuzzleLineNo(int n) {  // of the shipped collection
         std::ifstream in(LUMETA_DATA_DIR "/puzzles.txt", std::ios::binary);
@@ -77,17 +75,15 @@ class WindowTest : public ::testing::Test {
     }
 
     // The player's pointer, keys and buttons; board positions in twips.
-    QPoint Pixels(double x, double y) const {
-        return QPoint(int(x / form->State().TwipsPerPixelX), int(y / form->State().TwipsPerPixelY));
-    }
+    QPoint Pixels(QPointF twips) const { return (twips / S().TwipsPerPixelX).toPoint(); }
     QRect BoxPixels(int row, int col, double ratio = 1) {
-        const QPoint size = Pixels(S().layout.ColStep * ratio, S().layout.RowStep * ratio);
+        const QPoint size = Pixels({S().layout.ColStep * ratio, S().layout.RowStep * ratio});
         return QRect(
-            Pixels(S().geometry.CellX[row][col] * ratio, S().geometry.CellY[row][col] * ratio),
+            Pixels({S().geometry.CellX[row][col] * ratio, S().geometry.CellY[row][col] * ratio}),
             QSize(size.x(), size.y()));
     }
     void PointAt(int row, int col) { MovePointer(BoxPixels(row, col).center()); }
-    void PointAtTwips(double x, double y) { MovePointer(Pixels(x, y)); }
+    void PointAtTwips(double x, double y) { MovePointer(Pixels({x, y})); }
     void MovePointer(QPoint to) {
         if (QCursor::pos() == form->Picture1->mapToGlobal(to))  // else no move is reported
             QTest::mouseMove(form->centralWidget(), QPoint(0, 0));
@@ -117,7 +113,7 @@ class WindowTest : public ::testing::Test {
     }
 
     // What the tests look at.
-    GameState& S() { return form->State(); }
+    GameState& S() const { return form->State(); }
     std::string Entry(int row, int col) { return S().puzzle.Entry[row][col]; }
     std::string OnBoard() { return PuzzleLine(S().layout, S().puzzle); }
     QString Status() const { return form->Statx->text(); }
@@ -127,12 +123,18 @@ class WindowTest : public ::testing::Test {
     QString PuzzleLabel() const { return form->Label1->text(); }
     QRectF Marker() const { return form->Picture1->MarkerRectTwips(); }
     std::pair<int, int> Selected() { return {S().selection.CurRow, S().selection.CurCol}; }
-    QStringList RecentMenu() const {  // "[]" for a hidden entry
-        QStringList shown;
-        for (int entry = 0; entry < 5; ++entry)
-            shown << (form->mnuoldfiles[entry]->isVisible() ? form->mnuoldfiles[entry]->text()
-                                                            : "[]");
-        return shown;
+    // A menu's entries: "-" a separator, "(off)" after a disabled entry, "[...]" round a hidden
+    // one.
+    static QStringList Entries(const QWidget* menu) {
+        QStringList entries;
+        for (QAction* a : menu->actions())
+            entries << (!a->isVisible()    ? "[" + a->text() + "]"
+                        : a->isSeparator() ? "-"
+                                           : a->text() + (a->isEnabled() ? "" : " (off)"));
+        return entries;
+    }
+    QStringList RecentMenu() const {
+        return Entries(form->menuBar()->actions()[0]->menu()).mid(7, 5);
     }
     // Pixels of the board picture within `range` of a colour, inside grid box (row, col).
     int ColourInBox(int row, int col, QColor want, int range = 60) {

@@ -18,9 +18,6 @@ class PlayTest : public WindowTest {
         WritePuzzles("puzzles.txt", 10);
         Start();
     }
-    void Arrow(int index, Qt::MouseButton button = Qt::LeftButton) {
-        Click(form->cmdarrow[index], button);
-    }
     bool MarkerShown() const { return form->Picture1->MarkerVisible(); }
 };
 
@@ -54,12 +51,10 @@ TEST_F(PlayTest, DigitsPeriodAndEscapeChangeTheSelectedCellAndUndoTakesThemBack)
     Enter(4, 7, "\x1b");                // Escape on an empty cell: a record all the same
     EXPECT_EQ(S().undo.records.front(), " 4, 7,");
     Enter(3, 6, "335");  // hexagon 4, side 2, touching hexagon 1, side 5
-    EXPECT_EQ(S().undo.records.front(), " 3, 6,3");
     EXPECT_GT(ColourInBox(3, 6, kUser, 30), 3);
     for (QChar c : QString("07a \b\r"))
         EXPECT_TRUE(Key(c.unicode(), c)) << int(c.unicode());  // swallowed
     Type(".");
-    EXPECT_EQ(S().undo.records.front(), " 3, 6,5");
     QTest::keyClick(form->Picture1, Qt::Key_6);  // a real key
     EXPECT_EQ(GridPicture(S().layout, S().puzzle.Entry),
               "----...----\n-.........-\n-....6....-\n-.........-\n-.........-\n----...----\n");
@@ -74,10 +69,9 @@ TEST_F(PlayTest, DigitsPeriodAndEscapeChangeTheSelectedCellAndUndoTakesThemBack)
         Click(form->cmdundo);
     EXPECT_EQ(GridPicture(S().layout, S().puzzle.Entry).find_first_of("123456"), std::string::npos);
 
-    // The right button resets, and the history goes even when that is declined.
     Type("24");
     answers << "No";
-    Click(form->cmdundo, Qt::RightButton);
+    Click(form->cmdundo, Qt::RightButton);  // resets; the history goes even when declined
     EXPECT_EQ(texts, QStringList{"Reset puzzle?"});
     EXPECT_EQ(Entry(3, 6), "4");
     EXPECT_TRUE(S().undo.empty());
@@ -163,7 +157,7 @@ TEST_F(PlayTest, ArrowButtonsWrapGoFirstOrLastOnRightClickPickAtRandomAndCountTh
         {0, Qt::LeftButton, 10}, {0, Qt::LeftButton, 9},   {2, Qt::RightButton, 10},
         {2, Qt::LeftButton, 1},  {2, Qt::MiddleButton, 2}, {0, Qt::RightButton, 1}};
     for (const auto& [index, button, to] : moves) {
-        Arrow(index, button);
+        Click(form->cmdarrow[index], button);
         EXPECT_EQ(Shown(), QString("Puzzle read | p# %1 of 10 | puzzles.txt").arg(to));
         EXPECT_EQ(OnBoard(), PuzzleLineNo(to));
     }
@@ -171,26 +165,25 @@ TEST_F(PlayTest, ArrowButtonsWrapGoFirstOrLastOnRightClickPickAtRandomAndCountTh
     EXPECT_FALSE(MarkerShown());
     RandomSource same = RandomSource::Fixed(1);
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::LeftButton}) {
-        Arrow(1, button);
+        Click(form->cmdarrow[1], button);
         EXPECT_EQ(OnBoard(), PuzzleLineNo(same.Draw(10)));
     }
 
-    // The file is counted afresh before each move; a file of one puzzle is never reloaded.
-    Arrow(2, Qt::RightButton);
-    std::ofstream(WorkFile("puzzles.txt"), std::ios::app) << PuzzleLineNo(11) << "\r\n";
-    Arrow(2);
+    Click(form->cmdarrow[2], Qt::RightButton);
+    std::ofstream(WorkFile("puzzles.txt"), std::ios::app) << PuzzleLineNo(11) + "\r\n";  // counted
+    Click(form->cmdarrow[2]);
     EXPECT_EQ(PuzzleLabel(), "p# 11 of 11");
     std::ofstream(WorkFile("puzzles.txt"), std::ios::trunc);
     answers << "Ok";
-    Arrow(2);
+    Click(form->cmdarrow[2]);
     EXPECT_EQ(texts, QStringList{"puzzles.txt does not appear to have any puzzles"});
     EXPECT_EQ(OnBoard(), PuzzleLineNo(11));
     WriteConfig(WritePuzzles("one.txt", 1), 1);
     Start();
     Enter(3, 6, "4");
     for (int index : {0, 1, 2}) {
-        Arrow(index);
-        Arrow(index, Qt::RightButton);
+        Click(form->cmdarrow[index]);
+        Click(form->cmdarrow[index], Qt::RightButton);
     }
     EXPECT_EQ(Status(), "Hex = 4, Cell= 2");
     EXPECT_EQ(Entry(3, 6), "4");
@@ -212,10 +205,9 @@ TEST_F(PlayTest, CreateMakesLoadsAndDrawsAPuzzleWithOneSolution) {
         EXPECT_EQ(std::count(made.begin(), made.end(), OnBoard()), 0);
         made.push_back(OnBoard());
     }
-    // Reset reloads it from its file.
     Enter(3, 6, "4");
     answers << "Yes";
-    form->mnureset->trigger();
+    form->mnureset->trigger();  // reloads it from its file
     EXPECT_EQ(Entry(3, 6), "");
     EXPECT_EQ(OnBoard(), made.back());
 
@@ -230,16 +222,14 @@ TEST_F(PlayTest, CreateMakesLoadsAndDrawsAPuzzleWithOneSolution) {
     EXPECT_EQ(Shown() + Q(S().current.PuzzleFile), "Puzzle created ... |  | ");
     made.push_back(OnBoard());
     form->mnureset->trigger();
-    Arrow(2);
+    Click(form->cmdarrow[2]);
     EXPECT_EQ(OnBoard(), made.back());
 }
 
 TEST_F(PlayTest, WhileCreateRunsTheCommandsThatLoadOrShowAPuzzleDoNothing) {
     PointAt(4, 7);
     S().recent.caption[0] = WorkFile("puzzles.txt");
-    bool checked = false;
     QTimer::singleShot(0, form, [&] {  // in the creation's first event pump
-        checked = true;
         EXPECT_EQ(Status(), "Creating a puzzle ...");
         EXPECT_FALSE(MarkerShown());
         ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
@@ -260,11 +250,10 @@ TEST_F(PlayTest, WhileCreateRunsTheCommandsThatLoadOrShowAPuzzleDoNothing) {
         QTest::mouseRelease(form->cmdshowsol, Qt::LeftButton);
         answers << "Ok";
         form->mnuoldfiles[0]->trigger();
-        EXPECT_EQ(texts, QStringList{"Cancel puzzle creation"});
         EXPECT_EQ(Shown(), "Creating a puzzle ... | p# 1 of 10 | puzzles.txt");
     });
     Click(form->cmdcreate);
-    EXPECT_TRUE(checked);
+    EXPECT_EQ(texts, QStringList{"Cancel puzzle creation"});  // asked while it ran
     EXPECT_EQ(Status(), "Puzzle created ...");
 }
 
