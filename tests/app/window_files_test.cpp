@@ -1,3 +1,4 @@
+#include "support/file_size_limit.h"
 #include "window_fixture.h"
 
 namespace lumeta {
@@ -107,6 +108,17 @@ TEST_F(FilesTest,
     EXPECT_EQ(ReadBytes(WorkFile("hand.txt")),
               PuzzleLineNo(1) + "\n" + PuzzleLineNo(3) + "\r\n" + PuzzleLineNo(8) + "\r\n");
     EXPECT_EQ(texts.last(), Saved(WorkFile("hand.txt"), 3));
+
+    // A file the disk takes only part of a line into stays byte for byte as it was.
+    const std::string full = WorkFile("full.txt");
+    std::ofstream(full) << "keep\r\n";
+    {
+        const testing::FileSizeLimit limit(20);
+        answers << QStringList{Q(full), "Ok"};
+        form->mnusave->trigger();
+    }
+    EXPECT_EQ(ReadBytes(full), "keep\r\n");
+    EXPECT_EQ(texts.last(), Q("Puzzle file:\n" + full) + "\ncould not be written");
 }
 
 }  // namespace

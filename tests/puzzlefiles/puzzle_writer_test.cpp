@@ -7,12 +7,14 @@
 #include "puzzlefiles/puzzle_loader.h"
 #include "puzzlefiles/puzzle_writer.h"
 #include "support/board_fixture.h"
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
 namespace lumeta {
 namespace {
 
 using testing::BuiltBoard;
+using testing::FileSizeLimit;
 using testing::kSampleLine;
 using testing::ReadBytes;
 using testing::TempDir;
@@ -65,26 +67,6 @@ TEST(WritePuzzleLine, WhatIsWrittenForLineNIsLineN) {
     }
     EXPECT_EQ(ReadBytes(copy), lines[0] + "\r\n" + lines[1] + "\r\n" + lines[2] + "\r\n");
 }
-
-// Caps the size of files this process may write, so a write fails half-way even for root.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-  private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 TEST(WritePuzzleLine, TakesBackAHalfWrittenLineWhenTheDiskRefusesTheRest) {
     TempDir dir;
