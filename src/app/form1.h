@@ -110,6 +110,8 @@ class Form1 : public QMainWindow {
     void BuildBoard();
     void DrawBoard(int showSolution);
     void TakeLoadReport(const LoadReport& report);
+    // Loads puzzle 1 of a file of `count` puzzles and says on the status line how it went.
+    bool LoadFirstPuzzle(const std::string& path, int count);
     void SetBusyPointer(bool busy);
     int Message(const std::string& prompt, const QString& style);
     void Notice(const std::string& text);

@@ -37,20 +37,9 @@ void Form1::OpenPuzzleFile() {
     const int count = CountPuzzles(path);
     if (count == 0) return;
 
-    GameState& s = state_;
     SetBusyPointer(true);
     Statx->setText(QStringLiteral("Loading puzzle ..."));
-    s.current.PuzzleCount = count;
-    int n = 1;
-    int err = 0;
-    TakeLoadReport(LoadPuzzle(s.layout, s.puzzle, s.current, path, n, err));
-    if (err != 0) {
-        Statx->setText(QStringLiteral("Error loading puzzle file"));
-    } else {
-        Label1->setText(QtText(PuzzleLabelText(s.current.PuzzleNo, s.current.PuzzleCount)));
-        DrawBoard(0);
-        Statx->setText(QStringLiteral("Puzzle file read"));
-    }
+    if (LoadFirstPuzzle(path, count)) DrawBoard(0);
     SetBusyPointer(false);
     AddRecentFile(path);
 }
@@ -74,6 +63,13 @@ void Form1::OpenRecentFile(int entry) {
         SetBusyPointer(false);
         return;
     }
+    LoadFirstPuzzle(path, count);
+    DrawBoard(0);
+    SetBusyPointer(false);
+    // The path came from the list, so the list stays as it is.
+}
+
+bool Form1::LoadFirstPuzzle(const std::string& path, int count) {
     GameState& s = state_;
     s.current.PuzzleCount = count;
     int n = 1;
@@ -81,13 +77,11 @@ void Form1::OpenRecentFile(int entry) {
     TakeLoadReport(LoadPuzzle(s.layout, s.puzzle, s.current, path, n, err));
     if (err != 0) {
         Statx->setText(QStringLiteral("Error loading puzzle file"));
-    } else {
-        Label1->setText(QtText(PuzzleLabelText(s.current.PuzzleNo, s.current.PuzzleCount)));
-        Statx->setText(QStringLiteral("Puzzle file read"));
+        return false;
     }
-    DrawBoard(0);
-    SetBusyPointer(false);
-    // The path came from the list, so the list stays as it is.
+    Label1->setText(QtText(PuzzleLabelText(s.current.PuzzleNo, s.current.PuzzleCount)));
+    Statx->setText(QStringLiteral("Puzzle file read"));
+    return true;
 }
 
 void Form1::AddRecentFile(const std::string& path) {
