@@ -21,6 +21,7 @@
 #include "app/navigation.h"
 #include "controls/box_control.h"
 #include "controls/fn_dialog.h"
+#include "controls/input_codes.h"
 #include "controls/msg_form.h"
 #include "controls/twips.h"
 #include "puzzlefiles/puzzle_writer.h"
@@ -41,26 +42,6 @@ constexpr std::uint32_t kListBackColour = kSystemColourBit | 5;
 constexpr std::uint32_t kButtonFaceColour = kSystemColourBit | 15;
 
 constexpr int kRightButton = 2;
-
-// The virtual key number of the keys that move the selection; 0 for the others.
-int VirtualKeyCode(int key) {
-    switch (key) {
-        case Qt::Key_End:
-            return 35;
-        case Qt::Key_Home:
-            return 36;
-        case Qt::Key_Left:
-            return 37;
-        case Qt::Key_Up:
-            return 38;
-        case Qt::Key_Right:
-            return 39;
-        case Qt::Key_Down:
-            return 40;
-        default:
-            return 0;
-    }
-}
 
 // The character code of a key that types a character (Escape included); -1 for keys that
 // type none (arrows, Home, function keys) and for Tab, which moves the focus.
@@ -542,7 +523,7 @@ bool Form1::CharacterKey(const QKeyEvent& key) {
 void Form1::KeyReleased(const QKeyEvent& key) {
     // A held key moves once, when it is let go.
     if (key.isAutoRepeat()) return;
-    const std::string direction = MovementDirection(VirtualKeyCode(key.key()));
+    const std::string direction = MovementDirection(VirtualKeyCode(key));
     if (direction.empty()) return;
     GameState& s = state_;
     const CursorPlace place =

@@ -6,7 +6,7 @@
 #include <QPainter>
 
 #include "controls/colour_value.h"
-#include "controls/mouse_codes.h"
+#include "controls/input_codes.h"
 #include "controls/twips.h"
 
 namespace lumeta {

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "controls/mouse_codes.h"
+#include "controls/input_codes.h"
 #include "view/board_font.h"
 #include "view/board_painter.h"
 
