@@ -2,28 +2,17 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <sstream>
 
 #include "support/board_fixture.h"
 #include "support/temp_dir.h"
 #include "tools/tool_commands.h"
+#include "tools/tool_run.h"
 
 namespace lumeta {
 namespace {
 
 using testing::ReadBytes;
 using testing::TempDir;
-
-struct ToolRun {
-    int status;
-    std::string out, err;
-};
-
-ToolRun Tools(const ToolArgs& args) {
-    std::ostringstream out, err;
-    const int status = RunTool(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 TEST(CreateCommand, PrintsOrWritesNPuzzlesThatASeedReproduces) {
     const ToolRun run = Tools({"create", "5", "--seed", "3"});

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "support/board_fixture.h"
 #include "support/temp_dir.h"
 #include "tools/tool_commands.h"
+#include "tools/tool_run.h"
 
 namespace lumeta {
 namespace {
@@ -12,22 +11,11 @@ namespace {
 using testing::kSampleLine;
 using testing::TempDir;
 
-struct ToolRun {
-    int status;
-    std::string out, err;
-};
-
-ToolRun RunLumetaTools(const ToolArgs& args) {
-    std::ostringstream out, err;
-    const int status = RunTool(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
 TEST(LumetaTools, CountPrintsTheNumberOfPuzzles) {
     TempDir dir;
     const auto file =
         dir.Write("p.txt", std::string(kSampleLine) + "\r\n" + std::string(kSampleLine) + "\n");
-    const ToolRun run = RunLumetaTools({"count", file});
+    const ToolRun run = Tools({"count", file});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "2\n");
 }
@@ -35,7 +23,7 @@ TEST(LumetaTools, CountPrintsTheNumberOfPuzzles) {
 TEST(LumetaTools, ShowDrawsTheCluesAndLeavesOpenCellsBlank) {
     TempDir dir;
     const auto file = dir.Write("p.txt", std::string(kSampleLine) + "\r\n");
-    const ToolRun run = RunLumetaTools({"show", file, "1"});
+    const ToolRun run = Tools({"show", file, "1"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out,
               "p# 1 of 1  p.txt\n"
@@ -54,7 +42,7 @@ TEST(LumetaTools, ShowWithSolutionFillsEveryCellAndMinusOneIsTheLast) {
     std::string other(kSampleLine);
     other[16] = '9';  // the centre's side 2, an open cell
     const auto file = dir.Write("p.txt", std::string(kSampleLine) + "\r\n" + other + "\r\n");
-    const ToolRun run = RunLumetaTools({"show", file, "-1", "--solution"});
+    const ToolRun run = Tools({"show", file, "-1", "--solution"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("p# 2 of 2"), std::string::npos);
     EXPECT_NE(run.out.find("\\_5_4_1_/ 6 9 3 \\_4_5_3_/"), std::string::npos) << run.out;
@@ -80,7 +68,7 @@ TEST(LumetaTools, ErrorsGoToStderrWithANonZeroStatus) {
         {{"frobnicate"}, "unknown command"},
     };
     for (const auto& c : cases) {
-        const ToolRun run = RunLumetaTools(c.args);
+        const ToolRun run = Tools(c.args);
         EXPECT_NE(run.status, 0) << c.message;
         EXPECT_TRUE(run.out.empty()) << c.message;
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
@@ -88,11 +76,11 @@ TEST(LumetaTools, ErrorsGoToStderrWithANonZeroStatus) {
 }
 
 TEST(LumetaTools, HelpExplainsEveryCommand) {
-    const ToolRun run = RunLumetaTools({"--help"});
+    const ToolRun run = Tools({"--help"});
     EXPECT_EQ(run.status, 0);
     for (const ToolCommand& command : ToolCommands()) {
         EXPECT_NE(run.out.find(command.usage), std::string::npos) << command.name;
-        const ToolRun own = RunLumetaTools({command.name, "--help"});
+        const ToolRun own = Tools({command.name, "--help"});
         EXPECT_EQ(own.status, 0);
         EXPECT_NE(own.out.find(command.summary), std::string::npos);
     }
