@@ -29,10 +29,18 @@ std::string NumberedLines(int count, const char* lineEnd = "\r\n") {
 
 class LoadPuzzleTest : public ::testing::Test {
   protected:
-    LoadReport Load(const std::string& file, int& n, int& err) {
-        return LoadPuzzle(board.layout, board.puzzle, current, file, n, err);
+    struct Result {
+        LoadReport report;
+        int n, err;
+    };
+    // Counts the file (unless a count is given) and loads puzzle n.
+    Result Load(const std::string& file, int n, int count = -1) {
+        current.PuzzleCount = count >= 0 ? count : CountPuzzles(file);
+        int err = 99;
+        LoadReport report = LoadPuzzle(board.layout, board.puzzle, current, file, n, err);
+        return {report, n, err};
     }
-    std::string FirstSix() const { return PuzzleLine(board.layout, board.puzzle).substr(0, 6); }
+    std::string Line() const { return PuzzleLine(board.layout, board.puzzle); }
     TempDir dir;
     testing::Board board = BuiltBoard();
     CurrentPuzzle current;
@@ -52,106 +60,72 @@ TEST_F(LoadPuzzleTest, CountsLinesAndZeroForFilesItCannotRead) {
 
 TEST_F(LoadPuzzleTest, LoadsLineNIntoTheBoardAndNamesIt) {
     const auto file = dir.Write("puzzles.txt", NumberedLines(120));
-    current.PuzzleCount = CountPuzzles(file);
     board.puzzle.Entry[3][5] = "2";
-    int n = 3, err = 99;
-    const LoadReport report = Load(file, n, err);
-    ASSERT_TRUE(report.loaded());
-    EXPECT_EQ(err, 0);
-    EXPECT_EQ(FirstSix(), "000003");
+    const Result third = Load(file, 3);
+    ASSERT_TRUE(third.report.loaded());
+    EXPECT_EQ(third.err, 0);
+    EXPECT_EQ(Line().substr(0, 6), "000003");
     EXPECT_EQ(board.puzzle.Entry[3][5], "");
-    EXPECT_EQ(report.puzzleLabel, "p# 3 of 120");
-    EXPECT_EQ(report.fileLabel, "puzzles.txt");
-    EXPECT_EQ(report.fileTooltip, file);
+    EXPECT_EQ(third.report.puzzleLabel, "p# 3 of 120");
+    EXPECT_EQ(third.report.fileLabel, "puzzles.txt");
+    EXPECT_EQ(third.report.fileTooltip, file);
     EXPECT_EQ(current.PuzzleFile, file);
     EXPECT_EQ(current.PuzzleNo, 3);
+
+    const Result last = Load(dir.Write("lf.txt", NumberedLines(120, "\n")), -1);
+    EXPECT_EQ(last.n, 120);  // -1 stands for the last and is written back
+    EXPECT_EQ(Line().substr(0, 6), "000120");
+
+    const Result zero = Load(file, 0);
+    EXPECT_EQ(Line(), "");
+    EXPECT_EQ(zero.report.puzzleLabel, "p# 0 of 120");
+
+    EXPECT_EQ(Load(dir.Write("one.txt", std::string(kSampleLine)), 1).report.puzzleLabel,
+              "p# 1 of 1");
+    EXPECT_EQ(FileLabelText("plain.txt"), "plain.txt");
 }
 
-TEST_F(LoadPuzzleTest, MinusOneLoadsTheLastPuzzleAndWritesItsNumberBack) {
-    const auto file = dir.Write("p.txt", NumberedLines(120, "\n"));
-    current.PuzzleCount = CountPuzzles(file);
-    int n = -1, err = 0;
-    EXPECT_TRUE(Load(file, n, err).loaded());
-    EXPECT_EQ(n, 120);
-    EXPECT_EQ(FirstSix(), "000120");
-    EXPECT_EQ(current.PuzzleNo, 120);
-}
-
-TEST_F(LoadPuzzleTest, NumberPastTheCountSetsErrAndChangesNothing) {
+TEST_F(LoadPuzzleTest, RefusesWithoutChangingTheBoardOrTheCurrentPuzzle) {
     const auto file = dir.Write("p.txt", NumberedLines(5));
-    current.PuzzleCount = 5;
-    int n = 2, err = 0;
-    Load(file, n, err);
-    const std::string before = PuzzleLine(board.layout, board.puzzle);
+    Load(file, 2);
     board.puzzle.Entry[3][5] = "6";
+    const auto unchanged = [&] {
+        EXPECT_EQ(Line().substr(0, 6), "000002");
+        EXPECT_EQ(board.puzzle.Entry[3][5], "6");
+        EXPECT_EQ(current.PuzzleNo, 2);
+        EXPECT_EQ(current.PuzzleFile, file);
+    };
+    const Result tooHigh = Load(file, 6);
+    EXPECT_EQ(tooHigh.report.kind, LoadReport::Kind::NumberTooHigh);
+    EXPECT_EQ(tooHigh.err, -1);
+    unchanged();
 
-    n = 6;
-    const LoadReport report = Load(file, n, err);
-    EXPECT_EQ(report.kind, LoadReport::Kind::NumberTooHigh);
-    EXPECT_EQ(err, -1);
-    EXPECT_EQ(current.PuzzleNo, 2);
-    EXPECT_EQ(PuzzleLine(board.layout, board.puzzle), before);
-    EXPECT_EQ(board.puzzle.Entry[3][5], "6");
-}
+    const auto empty = dir.Write("empty.txt", "");
+    const Result none = Load(empty, 1);
+    EXPECT_EQ(none.report.kind, LoadReport::Kind::NoPuzzles);
+    EXPECT_EQ(none.report.message, empty + " does not appear to have any puzzles");
+    EXPECT_EQ(none.err, 99);  // left as the caller set it
+    unchanged();
 
-TEST_F(LoadPuzzleTest, FileWithoutPuzzlesSaysSoAndLeavesTheBoard) {
-    const auto file = dir.Write("empty.txt", "");
-    current.PuzzleCount = 0;
-    int n = 1, err = 7;
-    const LoadReport report = Load(file, n, err);
-    EXPECT_EQ(report.kind, LoadReport::Kind::NoPuzzles);
-    EXPECT_EQ(report.message, file + " does not appear to have any puzzles");
-    EXPECT_EQ(err, 7);
-    EXPECT_TRUE(current.PuzzleFile.empty());
-}
-
-TEST_F(LoadPuzzleTest, FileThatLostLinesSinceItWasCountedReportsAnErrorInsteadOfLoading) {
-    const auto file = dir.Write("p.txt", NumberedLines(3));
-    current.PuzzleCount = 10;  // counted before the file shrank
-    int n = 7, err = 0;
-    EXPECT_EQ(Load(file, n, err).kind, LoadReport::Kind::Unreadable);
-    EXPECT_EQ(err, -1);
-    EXPECT_EQ(current.PuzzleNo, 0);
+    // Lines lost since the file was counted, or the file gone: an error, not a load.
+    const Result lost = Load(file, 7, 10);
+    EXPECT_EQ(lost.report.kind, LoadReport::Kind::Unreadable);
+    EXPECT_EQ(lost.err, -1);
     std::filesystem::remove(file);
-    n = 1;
-    EXPECT_EQ(Load(file, n, err).kind, LoadReport::Kind::Unreadable);
-}
-
-TEST_F(LoadPuzzleTest, PuzzleZeroLoadsAnEmptyBoard) {
-    const auto file = dir.Write("p.txt", NumberedLines(3));
-    current.PuzzleCount = 3;
-    int n = 0, err = 0;
-    const LoadReport report = Load(file, n, err);
-    ASSERT_TRUE(report.loaded());
-    EXPECT_EQ(PuzzleLine(board.layout, board.puzzle), "");
-    EXPECT_EQ(report.puzzleLabel, "p# 0 of 3");
+    EXPECT_EQ(Load(file, 1, 5).report.kind, LoadReport::Kind::Unreadable);
+    unchanged();
 }
 
 TEST_F(LoadPuzzleTest, ShortLongAndOddLinesLoadAsTheyStand) {
     const auto file = dir.Write("odd.txt", std::string(kSampleLine.substr(0, 40)) + "\r\n" +
                                                std::string(kSampleLine) + "999999\r\nxyz");
-    current.PuzzleCount = CountPuzzles(file);
-    ASSERT_EQ(current.PuzzleCount, 3);
-    int n = 1, err = 0;
-    Load(file, n, err);
-    EXPECT_EQ(PuzzleLine(board.layout, board.puzzle), kSampleLine.substr(0, 40));
-    n = 2;
-    Load(file, n, err);
-    EXPECT_EQ(PuzzleLine(board.layout, board.puzzle), kSampleLine);
-    n = 3;
-    Load(file, n, err);
-    EXPECT_EQ(PuzzleLine(board.layout, board.puzzle), "xyz");
-
-    const auto one = dir.Write("one.txt", std::string(kSampleLine));
-    current.PuzzleCount = CountPuzzles(one);
-    n = 1;
-    EXPECT_EQ(Load(one, n, err).puzzleLabel, "p# 1 of 1");
-}
-
-TEST(FileLabelText, IsTheNameAfterTheLastSlash) {
-    EXPECT_EQ(FileLabelText("/home/ann/puzzles/my.txt"), "my.txt");
-    EXPECT_EQ(FileLabelText("plain.txt"), "plain.txt");
-    EXPECT_EQ(FileLabelText("/tmp/dir/"), "");
+    Load(file, 1);
+    EXPECT_EQ(current.PuzzleCount, 3);
+    EXPECT_EQ(Line(), kSampleLine.substr(0, 40));
+    Load(file, 2);
+    EXPECT_EQ(Line(), kSampleLine);
+    Load(file, 3);
+    EXPECT_EQ(Line(), "xyz");
 }
 
 }  // namespace
