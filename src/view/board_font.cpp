@@ -7,6 +7,8 @@
 #include <QString>
 #include <algorithm>
 
+#include "controls/twips.h"
+
 namespace lumeta {
 
 namespace {
@@ -46,7 +48,7 @@ TextExtent BoardTextExtent(const QFont& font, int twipsPerPixelX, int twipsPerPi
 TwipsPerPixel ScreenTwipsPerPixel(const QScreen* screen) {
     if (!screen) return {};
     const auto perPixel = [](double dpi) {
-        return dpi > 0 ? std::max(1, Nearest(kTwipsPerInch / dpi)) : 15;
+        return dpi > 0 ? std::max(1, RoundHalfEven(kTwipsPerInch / dpi)) : 15;
     };
     return {perPixel(screen->logicalDotsPerInchX()), perPixel(screen->logicalDotsPerInchY())};
 }

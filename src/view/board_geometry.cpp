@@ -1,9 +1,9 @@
 #include "view/board_geometry.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "board/num_text.h"
+#include "controls/twips.h"
 
 namespace lumeta {
 
@@ -13,13 +13,6 @@ constexpr int kOriginX = -100;
 constexpr int kOriginY = 120;
 
 }  // namespace
-
-int Nearest(double value) {
-    double whole = std::floor(value);
-    const double fraction = value - whole;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) whole += 1.0;
-    return static_cast<int>(whole);
-}
 
 void PrepareGeometry(BoardGeometry& geometry, const BoardLayout& layout, int twipsPerPixelX,
                      int twipsPerPixelY, const TextExtent& measure) {
@@ -60,14 +53,14 @@ void PrepareGeometry(BoardGeometry& geometry, const BoardLayout& layout, int twi
         {x0, y0},
     }};
     for (std::size_t i = 0; i < corners.size(); ++i)
-        g.HexTemplate[i] = {Nearest(corners[i][0]), Nearest(corners[i][1])};
+        g.HexTemplate[i] = {RoundHalfEven(corners[i][0]), RoundHalfEven(corners[i][1])};
 
     // Indexed by side, measured with the side's own number: a digit other than the side
     // number sits as far in as that number would.
     for (int side = 1; side <= 6; ++side) {
         const TwipSize size = measure ? measure(NumText(side)) : TwipSize{};
-        g.DigitDX[side] = Nearest((layout.ColStep - size.width) / 2.0);
-        g.DigitDY[side] = Nearest((layout.RowStep - size.height) / 2.0);
+        g.DigitDX[side] = RoundHalfEven((layout.ColStep - size.width) / 2.0);
+        g.DigitDY[side] = RoundHalfEven((layout.RowStep - size.height) / 2.0);
     }
 
     geometry = g;

@@ -8,9 +8,6 @@
 
 namespace lumeta {
 
-// Nearest whole number, a half going to the even neighbour (72.5 gives 72, 73.5 gives 74).
-int Nearest(double value);
-
 struct PixelPoint {
     int x = 0;
     int y = 0;

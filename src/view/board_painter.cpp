@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 
+#include "controls/twips.h"
 #include "view/board_font.h"
 
 namespace lumeta {
@@ -25,10 +26,10 @@ float ShrinkFactor(const BoardAppearance& appearance) {
 }
 
 int PixelX(const BoardGeometry& g, double twips) {
-    return Nearest(twips / g.TwipsPerPixelX);
+    return RoundHalfEven(twips / g.TwipsPerPixelX);
 }
 int PixelY(const BoardGeometry& g, double twips) {
-    return Nearest(twips / g.TwipsPerPixelY);
+    return RoundHalfEven(twips / g.TwipsPerPixelY);
 }
 
 // One-pixel lines run through pixel centres so they cover whole pixels at any device
@@ -110,7 +111,8 @@ void DrawHexagon(QPainter& painter, const BoardScene& scene, int row, int col,
     for (std::size_t i = 0; i < hexPoints.size(); ++i) {
         const double tx = g.HexTemplate[i].x * static_cast<double>(k);
         const double ty = g.HexTemplate[i].y * static_cast<double>(k);
-        hexPoints[i] = {Nearest(tx + dx / g.TwipsPerPixelX), Nearest(ty + dy / g.TwipsPerPixelY)};
+        hexPoints[i] = {RoundHalfEven(tx + dx / g.TwipsPerPixelX),
+                        RoundHalfEven(ty + dy / g.TwipsPerPixelY)};
     }
 
     const int borderWidth = std::max(1, scene.appearance.BorderWidth);
@@ -133,8 +135,8 @@ void DrawHexagon(QPainter& painter, const BoardScene& scene, int row, int col,
     painter.setBrush(Qt::NoBrush);
     const int X = g.CellX[row][col];
     const int Y = g.CellY[row][col];
-    const int w = Nearest(layout.ColStep * static_cast<double>(k));
-    const int h = Nearest(layout.RowStep * static_cast<double>(k));
+    const int w = RoundHalfEven(layout.ColStep * static_cast<double>(k));
+    const int h = RoundHalfEven(layout.RowStep * static_cast<double>(k));
     const int top = PixelY(g, Y + 50);
     const int bottom = PixelY(g, Y + 2 * h - 50);
     VerticalLine(painter, PixelX(g, X + w - 40), top, bottom);

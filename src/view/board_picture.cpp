@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "controls/input_codes.h"
+#include "controls/twips.h"
 #include "view/board_font.h"
 #include "view/board_painter.h"
 
@@ -25,8 +26,8 @@ BoardPicture::BoardPicture(QWidget* parent) : QWidget(parent) {
 void BoardPicture::SetTwipsPerPixel(int twipsPerPixelX, int twipsPerPixelY) {
     twipsPerPixelX_ = std::max(1, twipsPerPixelX);
     twipsPerPixelY_ = std::max(1, twipsPerPixelY);
-    setFixedSize(Nearest(static_cast<double>(kWidthTwips) / twipsPerPixelX_),
-                 Nearest(static_cast<double>(kHeightTwips) / twipsPerPixelY_));
+    setFixedSize(RoundHalfEven(static_cast<double>(kWidthTwips) / twipsPerPixelX_),
+                 RoundHalfEven(static_cast<double>(kHeightTwips) / twipsPerPixelY_));
     FitImage();
     update();
 }
@@ -113,9 +114,10 @@ void BoardPicture::HideMarker() {
 }
 
 QRect BoardPicture::MarkerRectPixels() const {
-    return QRect(
-        Nearest(marker_.left() / twipsPerPixelX_), Nearest(marker_.top() / twipsPerPixelY_),
-        Nearest(marker_.width() / twipsPerPixelX_), Nearest(marker_.height() / twipsPerPixelY_));
+    return QRect(RoundHalfEven(marker_.left() / twipsPerPixelX_),
+                 RoundHalfEven(marker_.top() / twipsPerPixelY_),
+                 RoundHalfEven(marker_.width() / twipsPerPixelX_),
+                 RoundHalfEven(marker_.height() / twipsPerPixelY_));
 }
 
 void PrepareGeometry(BoardGeometry& geometry, const BoardLayout& layout, BoardPicture& picture) {

@@ -16,8 +16,9 @@ TEST(TwipScale, FollowsTheScreenRoundsHalvesToEvenAndPlacesRectanglesWithoutGaps
     EXPECT_DOUBLE_EQ(TwipScale::ForScreen(screen).TwipsPerPixelY,
                      1440.0 / screen->logicalDotsPerInchY());
 
-    const std::pair<double, int> halves[] = {{72.5, 72}, {73.5, 74}, {-0.5, 0},  {-1.5, -2},
-                                             {2.49, 2},  {2.51, 3},  {-2.51, -3}};
+    const std::pair<double, int> halves[] = {{72.5, 72},      {73.5, 74},   {-0.5, 0},   {-1.5, -2},
+                                             {2.49, 2},       {2.51, 3},    {-2.51, -3}, {0.5, 0},
+                                             {-22.4667, -22}, {60.6667, 61}};
     for (const auto& [value, rounded] : halves)
         EXPECT_EQ(RoundHalfEven(value), rounded) << value;
 

@@ -7,13 +7,6 @@ namespace {
 
 using namespace lumeta::testing;
 
-TEST(Nearest, TakesHalvesToTheEvenNeighbour) {
-    const double values[] = {72.5, 73.5, 0.5, -0.5, -1.5, -22.4667, 60.6667};
-    const int wholes[] = {72, 74, 0, 0, -2, -22, 61};
-    for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(Nearest(values[i]), wholes[i]) << values[i];
-}
-
 TEST(PrepareGeometry, StepsBoxesFromTheOriginAndBuildsTheTemplateAtFifteenAndTwelve) {
     const BoardGeometry g = GeometryAt(BuiltBoard(7), 15);
     EXPECT_EQ(std::pair(g.CellX[1][1], g.CellY[1][1]), std::pair(-100, 120));
