@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -47,11 +48,20 @@ class BusyPointer {
     bool active_ = true;
 };
 
+// Whether a PDF file was written to its end: a full disk or a file size limit cuts it short
+// without the writer noticing.
+bool CompletePdf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 16) return false;
+    file.seek(file.size() - 16);
+    return file.read(16).contains("%%EOF");
+}
+
 // Whether the document just ended reached its printer or file.
 bool Finished(QPainter& painter, const CurrentPrinter& printer) {
     const bool ended = painter.end();
     if (!ended || printer.Printer().printerState() == QPrinter::Error) return false;
-    return !printer.IsPdf() || QFileInfo(printer.PdfFile()).size() > 0;
+    return !printer.IsPdf() || CompletePdf(printer.PdfFile());
 }
 
 }  // namespace
