@@ -164,7 +164,7 @@ void PuzzlePrinting::PrintRange(int from, int to) {
         busy.Release();
         return ReportFailure();
     }
-    // The board as it was, should its puzzle no longer be in the file afterwards.
+    // The board as it was, should its puzzle no longer be in the file or the print fail.
     const PuzzleState savedPuzzle = game_.puzzle;
     const CurrentPuzzle savedCurrent = current;
 
@@ -212,11 +212,14 @@ void PuzzlePrinting::PrintRange(int from, int to) {
     progress.reset();
     ok = Finished(painter, printer_) && ok;
 
+    // The puzzle that was current comes back from its file. A print that failed leaves the
+    // board exactly as it was, entries included.
     int no = remembered;
     int err = 0;
-    const LoadReport report = remembered > 0
-                                  ? LoadPuzzle(game_.layout, game_.puzzle, current, file, no, err)
-                                  : LoadReport{};
+    LoadReport report;
+    report.kind = LoadReport::Kind::Unreadable;  // not loaded: nothing for the window to show
+    if (ok && remembered > 0)
+        report = LoadPuzzle(game_.layout, game_.puzzle, current, file, no, err);
     if (!report.loaded()) {
         game_.puzzle = savedPuzzle;
         current = savedCurrent;
