@@ -18,6 +18,7 @@
 #include "output/print_range.h"
 #include "output/prnt_form.h"
 #include "output/puzzle_page.h"
+#include "output/range_pages.h"
 
 namespace lumeta {
 
@@ -47,22 +48,6 @@ class BusyPointer {
   private:
     bool active_ = true;
 };
-
-// Whether a PDF file was written to its end: a full disk or a file size limit cuts it short
-// without the writer noticing.
-bool CompletePdf(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() < 16) return false;
-    file.seek(file.size() - 16);
-    return file.read(16).contains("%%EOF");
-}
-
-// Whether the document just ended reached its printer or file.
-bool Finished(QPainter& painter, const CurrentPrinter& printer) {
-    const bool ended = painter.end();
-    if (!ended || printer.Printer().printerState() == QPrinter::Error) return false;
-    return !printer.IsPdf() || CompletePdf(printer.PdfFile());
-}
 
 }  // namespace
 
@@ -128,7 +113,7 @@ void PuzzlePrinting::PrintCurrentPuzzle() {
         PrintPuzzlePage(surface, sheet, kBlockLeft, kPuzzleBlockTop, 0);
         PrintPuzzlePage(surface, sheet, kBlockLeft, kCurrentSolutionTop, 1);
     }
-    if (!Finished(painter, printer_)) return ReportFailure();
+    if (!DocumentFinished(painter, printer_)) return ReportFailure();
     if (printer_.IsPdf())
         Message("Puzzle printed to the PDF file:\r\n" + Target(), "vbinformation+vbok");
 }
@@ -156,61 +141,34 @@ void PuzzlePrinting::PrintRange(int from, int to) {
     const int remembered = current.PuzzleNo;
     const long long count = static_cast<long long>(to) - from + 1;
     const std::string file = current.PuzzleFile;
-    const long long last = std::min<long long>(to, current.PuzzleCount);
-
-    BusyPointer busy;
-    QPainter painter;
-    if (!painter.begin(&printer_.Printer())) {
-        busy.Release();
-        return ReportFailure();
-    }
+    const long long pages = std::min<long long>(to, current.PuzzleCount) - from + 1;
     // The board as it was, should its puzzle no longer be in the file or the print fail.
     const PuzzleState savedPuzzle = game_.puzzle;
     const CurrentPuzzle savedCurrent = current;
 
+    BusyPointer busy;
     std::unique_ptr<QProgressDialog> progress;
-    if (last - from + 1 >= kProgressFrom) {
+    if (pages >= kProgressFrom) {
         progress = std::make_unique<QProgressDialog>(QStringLiteral("Printing puzzles ..."),
                                                      QStringLiteral("Cancel"), 0,
-                                                     static_cast<int>(last - from + 1), window_);
+                                                     static_cast<int>(pages), window_);
         progress->setWindowTitle(QtText(game_.AppTitle));
         progress->setWindowModality(Qt::ApplicationModal);
         progress->setMinimumDuration(0);
         progress->setValue(0);
     }
-
-    bool ok = true;
-    bool cancelled = false;
-    long long printed = 0;
-    {
-        PainterSurface surface(painter);
-        for (long long n = from; n <= last; ++n) {
-            // Every puzzle has its page, also one that fails to load.
-            if (n > from && !printer_.Printer().newPage()) {
-                ok = false;
-                break;
-            }
-            int no = static_cast<int>(n);
-            int err = 0;
-            LoadPuzzle(game_.layout, game_.puzzle, current, file, no, err);
-            if (err == 0) {
-                PuzzleSheet sheet{game_.layout,   game_.puzzle,     game_.appearance,
-                                  game_.AppTitle, current.PuzzleNo, current.PuzzleFile};
-                PrintPuzzlePage(surface, sheet, kBlockLeft, kPuzzleBlockTop, 0);
-                PrintPuzzlePage(surface, sheet, kBlockLeft, kRangeSolutionTop, 1);
-            }
-            ++printed;
-            if (!progress) continue;
-            progress->setValue(static_cast<int>(printed));
+    const RangePages printed =
+        PrintRangePages(printer_, game_, from, to, [&progress](long long done) {
+            if (!progress) return true;
+            progress->setValue(static_cast<int>(done));
             QCoreApplication::processEvents();
-            if (progress->wasCanceled()) {
-                cancelled = true;
-                break;
-            }
-        }
-    }
+            return !progress->wasCanceled();
+        });
     progress.reset();
-    ok = Finished(painter, printer_) && ok;
+    if (!printed.started) {
+        busy.Release();
+        return ReportFailure();
+    }
 
     // The puzzle that was current comes back from its file. A print that failed leaves the
     // board exactly as it was, entries included.
@@ -218,7 +176,7 @@ void PuzzlePrinting::PrintRange(int from, int to) {
     int err = 0;
     LoadReport report;
     report.kind = LoadReport::Kind::Unreadable;  // not loaded: nothing for the window to show
-    if (ok && remembered > 0)
+    if (printed.ok && remembered > 0)
         report = LoadPuzzle(game_.layout, game_.puzzle, current, file, no, err);
     if (!report.loaded()) {
         game_.puzzle = savedPuzzle;
@@ -227,9 +185,9 @@ void PuzzlePrinting::PrintRange(int from, int to) {
     busy.Release();
     if (PuzzleReloaded) PuzzleReloaded(report);
 
-    if (!ok) return ReportFailure();
-    std::string done = NumText(cancelled ? printed : count) + " puzzles printed";
-    if (cancelled) done = "Printing cancelled\r\n" + done;
+    if (!printed.ok) return ReportFailure();
+    std::string done = NumText(printed.cancelled ? printed.printed : count) + " puzzles printed";
+    if (printed.cancelled) done = "Printing cancelled\r\n" + done;
     if (printer_.IsPdf()) done += "\r\nto the PDF file:\r\n" + Target();
     Message(done, "vbinformation+vbok");
 }

@@ -10,6 +10,7 @@
 #include "board/puzzle_state.h"
 #include "output/current_printer.h"
 #include "output/print_dialog.h"
+#include "output/range_pages.h"
 #include "puzzlefiles/current_puzzle.h"
 #include "puzzlefiles/puzzle_loader.h"
 #include "view/board_appearance.h"
@@ -20,15 +21,6 @@ namespace lumeta {
 
 class MsgForm;
 class PrntForm;
-
-// The game state the printing commands read, and load puzzles into.
-struct PrintedGame {
-    BoardLayout& layout;
-    PuzzleState& puzzle;
-    CurrentPuzzle& current;
-    const BoardAppearance& appearance;
-    const std::string& AppTitle;
-};
 
 // The printing commands of the game window: the current puzzle with its solution, or a
 // range of the puzzle file one per page, on the current printer or into a PDF file.
