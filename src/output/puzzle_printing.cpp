@@ -122,7 +122,7 @@ void PuzzlePrinting::PrintPuzzleFile(const QString& fileTooltip) {
     const CurrentPuzzle& current = game_.current;
     if (current.PuzzleCount == 0 || current.PuzzleFile.empty()) return;
     PrntForm& form = Form();
-    form.Label2->setText(printer_.LabelText());
+    form.Label2->setText(printer_.DeviceName());
     form.Label1->setText(QtText(current.PuzzleFile));
     form.Label1->setToolTip(fileTooltip);
     form.PuzzleCount = current.PuzzleCount;
