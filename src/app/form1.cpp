@@ -24,6 +24,8 @@
 #include "controls/input_codes.h"
 #include "controls/msg_form.h"
 #include "controls/twips.h"
+#include "output/clipboard_copy.h"
+#include "output/puzzle_printing.h"
 #include "puzzlefiles/puzzle_writer.h"
 #include "view/board_font.h"
 #include "view/board_picture.h"
@@ -237,8 +239,7 @@ void Form1::BuildMenus() {
     cancel(puzzle);
 
     // Commands whose windows and dialogs are not part of the program yet.
-    for (QAction* later :
-         {mnucolsch, mnuprint, mnuhelp, mnuabout, mnucopy2clip, mnucopyclipsol, mnuprint1})
+    for (QAction* later : {mnucolsch, mnuhelp, mnuabout})
         later->setEnabled(false);
 
     ShowRecentFiles();
@@ -251,6 +252,10 @@ void Form1::ConnectCommands() {
     connect(mnucreate, &QAction::triggered, this, [this] { CreateCommand(); });
     connect(mnusave, &QAction::triggered, this, [this] { SavePuzzle(); });
     connect(mnureset, &QAction::triggered, this, [this] { ResetCommand(); });
+    connect(mnuprint, &QAction::triggered, this, [this] { PrintCommand(true); });
+    connect(mnuprint1, &QAction::triggered, this, [this] { PrintCommand(false); });
+    connect(mnucopy2clip, &QAction::triggered, this, [this] { CopyToClipboard(false); });
+    connect(mnucopyclipsol, &QAction::triggered, this, [this] { CopyToClipboard(true); });
     for (int index = 0; index < RecentFiles::kEntries; ++index)
         connect(mnuoldfiles[index], &QAction::triggered, this,
                 [this, index] { OpenRecentFile(index); });
@@ -301,6 +306,14 @@ void Form1::Startup() {
     msgForm->setFont(boxFont);
     msgForm->SetForeColor(0);
     msgForm->setWindowTitle(QtText(s.AppTitle));
+    if (!printing) {
+        printing = new PuzzlePrinting({s.layout, s.puzzle, s.current, s.appearance, s.AppTitle},
+                                      *msgForm, this);
+        printing->PuzzleReloaded = [this](const LoadReport& report) {
+            TakeLoadReport(report);
+            DrawBoard(0);
+        };
+    }
 
     s.NearBlack = RGBValue(2, 2, 2);
     s.appearance.BorderColour = RGBValue(0, 0, 0);
@@ -609,6 +622,29 @@ void Form1::ResetCommand() {
     }
     DrawBoard(0);
     Statx->setText(QStringLiteral("Puzzle reset"));
+}
+
+// ---------------------------------------------------------------------------------------
+// Printing and clipboard pictures
+
+void Form1::PrintCommand(bool wholeFile) {
+    // While a puzzle is being created the board holds its candidates, not a puzzle.
+    if (Busy() || !printing) return;
+    if (wholeFile)
+        printing->PrintPuzzleFile(label4->toolTip());
+    else
+        printing->PrintCurrentPuzzle();
+}
+
+void Form1::CopyToClipboard(bool solution) {
+    if (Busy()) return;
+    GameState& s = state_;
+    PuzzleSheet sheet{s.layout,   s.puzzle,           s.appearance,
+                      s.AppTitle, s.current.PuzzleNo, s.current.PuzzleFile};
+    if (solution)
+        CopySolutionToClipboard(sheet, s.TwipsPerPixelX, s.TwipsPerPixelY);
+    else
+        CopyBoardToClipboard(sheet, s.TwipsPerPixelX, s.TwipsPerPixelY);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -21,6 +21,7 @@ class BoardPicture;
 class BoxControl;
 class FNDialog;
 class MsgForm;
+class PuzzlePrinting;
 
 // The game window: the board picture, the command buttons, the two labels naming the
 // puzzle, the status line and the menus. It owns the game state; its handlers are thin
@@ -58,6 +59,8 @@ class Form1 : public QMainWindow {
     void OpenPuzzleFile();
     void OpenRecentFile(int entry);
     void SavePuzzle();
+    void PrintCommand(bool wholeFile);
+    void CopyToClipboard(bool solution);
     // Lists a file just opened in the "File" menu.
     void AddRecentFile(const std::string& path);
 
@@ -74,6 +77,8 @@ class Form1 : public QMainWindow {
     QLabel* Statx = nullptr;   // status line
     MsgForm* msgForm = nullptr;
     FNDialog* gf1 = nullptr;  // the open and save dialogs; never shown as a button
+    // The printing commands with the print-dialog object and the print window.
+    PuzzlePrinting* printing = nullptr;
 
     QAction* mnuloadpuzfile = nullptr;
     QAction* mnucolsch = nullptr;

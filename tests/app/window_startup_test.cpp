@@ -90,13 +90,13 @@ TEST_F(StartupTest, PlacesEveryControlAndMenuEntryWithTheRecentFilesOfTheConfigu
     ASSERT_EQ(Entries(form->menuBar()), QStringList({"File", "Puzzle"}));
     EXPECT_EQ(Entries(menus[0]->menu()),
               QStringList({"Load Puzzle file", "-", "Edit Options (off)", "Save Options", "-",
-                           "Print Puzzle File (off)", "-", "/p/a.txt", "[]", "/p/c&&d.txt", "[]",
-                           "[]", "-", "Help (off)", "About (off)", "Exit", "-", "Cancel"}));
-    EXPECT_EQ(Entries(menus[1]->menu()),
-              QStringList({"Create", "Save", "Reset", "-", "Copy to Clipboard", "Print (off)", "-",
-                           "Cancel"}));
+                           "Print Puzzle File", "-", "/p/a.txt", "[]", "/p/c&&d.txt", "[]", "[]",
+                           "-", "Help (off)", "About (off)", "Exit", "-", "Cancel"}));
+    EXPECT_EQ(
+        Entries(menus[1]->menu()),
+        QStringList({"Create", "Save", "Reset", "-", "Copy to Clipboard", "Print", "-", "Cancel"}));
     EXPECT_EQ(Entries(form->findChild<QMenu*>("mnuclipboard")),
-              QStringList({"Puzzle (off)", "Solution (off)", "-", "Cancel"}));
+              QStringList({"Puzzle", "Solution", "-", "Cancel"}));
     // The shortcuts of the working entries are used by the tests of their commands.
     EXPECT_EQ(form->mnuprint1->shortcut().toString() + form->mnuhelp->shortcut().toString(),
               "Ctrl+PF1");

@@ -1,0 +1,69 @@
+#include "output/clipboard_copy.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPainter>
+
+#include "controls/twips.h"
+#include "output/painter_surface.h"
+#include "output/svg_picture.h"
+
+namespace lumeta {
+
+namespace {
+
+// Where the block goes on the picture: the header fits above it.
+constexpr int kPictureBlockLeft = 0;
+constexpr int kPictureBlockTop = 500;
+
+}  // namespace
+
+BoardPictures PuzzlePictures(PuzzleSheet& sheet, int twipsPerPixelX, int twipsPerPixelY) {
+    const BoardLayout& layout = sheet.layout;
+    // The screen's pitches, widened to take the printed block.
+    const double width = (layout.GridCols + 1) * (layout.ColStep * 1.4);
+    const double height = (layout.GridRows + 2) * (layout.RowStep * 1.25);
+    const int tppX = std::max(1, twipsPerPixelX);
+    const int tppY = std::max(1, twipsPerPixelY);
+
+    BoardPictures pictures;
+    pictures.image = QImage(std::max(1, RoundHalfEven(width / tppX)),
+                            std::max(1, RoundHalfEven(height / tppY)), QImage::Format_RGB32);
+    // The image's resolution makes one of its pixels the screen's twips per pixel.
+    pictures.image.setDotsPerMeterX(RoundHalfEven(1440.0 / tppX / 0.0254));
+    pictures.image.setDotsPerMeterY(RoundHalfEven(1440.0 / tppY / 0.0254));
+    pictures.image.fill(Qt::white);
+    {
+        QPainter painter(&pictures.image);
+        PainterSurface surface(painter);
+        PrintPuzzlePage(surface, sheet, kPictureBlockLeft, kPictureBlockTop, 0);
+    }
+
+    RecordingSurface recording(SystemFontMeasure());
+    PrintPuzzlePage(recording, sheet, kPictureBlockLeft, kPictureBlockTop, 0);
+    pictures.svg = SvgPicture(recording.Items(), width, height, tppX);
+    return pictures;
+}
+
+void CopyBoardToClipboard(PuzzleSheet& sheet, int twipsPerPixelX, int twipsPerPixelY) {
+    const BoardPictures pictures = PuzzlePictures(sheet, twipsPerPixelX, twipsPerPixelY);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard) return;
+    auto* data = new QMimeData;
+    data->setImageData(pictures.image);
+    data->setData(QStringLiteral("image/svg+xml"), pictures.svg);
+    clipboard->setMimeData(data);
+}
+
+void CopySolutionToClipboard(PuzzleSheet& sheet, int twipsPerPixelX, int twipsPerPixelY) {
+    BoardLayout& layout = sheet.layout;
+    const GridTable<int> given = layout.Given;
+    for (int row = 1; row <= layout.GridRows; ++row)
+        for (int col = 1; col <= layout.GridCols; ++col)
+            layout.Given[row][col] = 1;
+    CopyBoardToClipboard(sheet, twipsPerPixelX, twipsPerPixelY);
+    layout.Given = given;
+}
+
+}  // namespace lumeta

@@ -1,0 +1,195 @@
+#include "output/puzzle_printing.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QProgressDialog>
+#include <QRadioButton>
+#include <algorithm>
+
+#include "board/num_text.h"
+#include "controls/msg_form.h"
+#include "output/painter_surface.h"
+#include "output/print_range.h"
+#include "output/prnt_form.h"
+#include "output/puzzle_page.h"
+#include "output/range_pages.h"
+
+namespace lumeta {
+
+namespace {
+
+QString QtText(const std::string& text) {
+    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string LocalText(const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+// The busy pointer for as long as a print runs.
+class BusyPointer {
+  public:
+    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::BusyCursor); }
+    ~BusyPointer() { Release(); }
+    void Release() {
+        if (active_) QGuiApplication::restoreOverrideCursor();
+        active_ = false;
+    }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+  private:
+    bool active_ = true;
+};
+
+}  // namespace
+
+PuzzlePrinting::PuzzlePrinting(PrintedGame game, MsgForm& msgForm, QWidget* window)
+    : QObject(window), game_(game), msgForm_(msgForm), window_(window), printDialog_(printer_) {}
+
+PuzzlePrinting::~PuzzlePrinting() = default;
+
+PrntForm& PuzzlePrinting::Form() {
+    if (!form_) form_ = new PrntForm(printDialog_, msgForm_, window_);
+    return *form_;
+}
+
+int PuzzlePrinting::Message(const std::string& prompt, const char* style) {
+    const int answer = msgForm_.MsgboxA(QtText(prompt), QString::fromLatin1(style));
+    QCoreApplication::processEvents();
+    return answer;
+}
+
+std::string PuzzlePrinting::Target() const {
+    return LocalText(printer_.DeviceName());
+}
+
+void PuzzlePrinting::ReportFailure() {
+    const std::string what = printer_.IsPdf() ? "the PDF file:\r\n" : "the printer:\r\n";
+    Message("Could not print to " + what + Target(), "vbok+vbcritical");
+}
+
+QString PuzzlePrinting::AskPdfFile() {
+    // The player may browse anywhere; the working folder stays where it was.
+    const QString working = QDir::currentPath();
+    QFileDialog dialog(window_, QStringLiteral("Print to PDF file"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("PDF files (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    const QFileInfo current(printer_.PdfFile());
+    dialog.setDirectory(current.absolutePath());
+    dialog.selectFile(current.fileName());
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    QCoreApplication::processEvents();
+    QDir::setCurrent(working);
+    return chosen ? dialog.selectedFiles().first() : QString();
+}
+
+void PuzzlePrinting::PrintCurrentPuzzle() {
+    if (Message("Print current puzzle and its solution?", "vbquestion+vbyesno") != kResultYes)
+        return;
+    if (printer_.IsPdf()) {
+        const QString path = AskPdfFile();
+        if (path.isEmpty()) return;
+        printer_.UsePdfFile(path);
+    }
+    QPainter painter;
+    if (!painter.begin(&printer_.Printer())) return ReportFailure();
+    {
+        PainterSurface surface(painter);
+        const CurrentPuzzle& current = game_.current;
+        PuzzleSheet sheet{game_.layout,   game_.puzzle,     game_.appearance,
+                          game_.AppTitle, current.PuzzleNo, current.PuzzleFile};
+        PrintPuzzlePage(surface, sheet, kBlockLeft, kPuzzleBlockTop, 0);
+        PrintPuzzlePage(surface, sheet, kBlockLeft, kCurrentSolutionTop, 1);
+    }
+    if (!DocumentFinished(painter, printer_)) return ReportFailure();
+    if (printer_.IsPdf())
+        Message("Puzzle printed to the PDF file:\r\n" + Target(), "vbinformation+vbok");
+}
+
+void PuzzlePrinting::PrintPuzzleFile(const QString& fileTooltip) {
+    const CurrentPuzzle& current = game_.current;
+    if (current.PuzzleCount == 0 || current.PuzzleFile.empty()) return;
+    PrntForm& form = Form();
+    form.Label2->setText(printer_.DeviceName());
+    form.Label1->setText(QtText(current.PuzzleFile));
+    form.Label1->setToolTip(fileTooltip);
+    form.PuzzleCount = current.PuzzleCount;
+    form.Tag = QStringLiteral("X");
+    form.exec();
+    QCoreApplication::processEvents();
+    if (form.Tag != QLatin1String("Y")) return;
+
+    if (form.Option1->isChecked()) return PrintRange(current.PuzzleNo, current.PuzzleNo);
+    const std::optional<PrintRangeBounds> range = ReadPrintRangeTag(form.Text1Tag.toStdString());
+    if (range) PrintRange(range->from, range->to);
+}
+
+void PuzzlePrinting::PrintRange(int from, int to) {
+    CurrentPuzzle& current = game_.current;
+    const int remembered = current.PuzzleNo;
+    const long long count = static_cast<long long>(to) - from + 1;
+    const std::string file = current.PuzzleFile;
+    const long long pages = std::min<long long>(to, current.PuzzleCount) - from + 1;
+    // The board as it was, should its puzzle no longer be in the file or the print fail.
+    const PuzzleState savedPuzzle = game_.puzzle;
+    const CurrentPuzzle savedCurrent = current;
+
+    BusyPointer busy;
+    std::unique_ptr<QProgressDialog> progress;
+    if (pages >= kProgressFrom) {
+        progress = std::make_unique<QProgressDialog>(QStringLiteral("Printing puzzles ..."),
+                                                     QStringLiteral("Cancel"), 0,
+                                                     static_cast<int>(pages), window_);
+        progress->setWindowTitle(QtText(game_.AppTitle));
+        progress->setWindowModality(Qt::ApplicationModal);
+        progress->setMinimumDuration(0);
+        progress->setValue(0);
+    }
+    const RangePages printed =
+        PrintRangePages(printer_, game_, from, to, [&progress](long long done) {
+            if (!progress) return true;
+            progress->setValue(static_cast<int>(done));
+            QCoreApplication::processEvents();
+            return !progress->wasCanceled();
+        });
+    progress.reset();
+    if (!printed.started) {
+        busy.Release();
+        return ReportFailure();
+    }
+
+    // The puzzle that was current comes back from its file. A print that failed leaves the
+    // board exactly as it was, entries included.
+    int no = remembered;
+    int err = 0;
+    LoadReport report;
+    report.kind = LoadReport::Kind::Unreadable;  // not loaded: nothing for the window to show
+    if (printed.ok && remembered > 0)
+        report = LoadPuzzle(game_.layout, game_.puzzle, current, file, no, err);
+    if (!report.loaded()) {
+        game_.puzzle = savedPuzzle;
+        current = savedCurrent;
+    }
+    busy.Release();
+    if (PuzzleReloaded) PuzzleReloaded(report);
+
+    if (!printed.ok) return ReportFailure();
+    std::string done = NumText(printed.cancelled ? printed.printed : count) + " puzzles printed";
+    if (printed.cancelled) done = "Printing cancelled\r\n" + done;
+    if (printer_.IsPdf()) done += "\r\nto the PDF file:\r\n" + Target();
+    Message(done, "vbinformation+vbok");
+}
+
+}  // namespace lumeta

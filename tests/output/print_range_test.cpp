@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include "output/print_range.h"
+
+namespace lumeta {
+namespace {
+
+using Verdict = PrintRangeChoice::Verdict;
+
+std::string Read(std::string_view text, int count = 20) {
+    const PrintRangeChoice choice = ParsePrintRange(text, count);
+    if (choice.verdict != Verdict::Accepted) return PrintRangeMessage(choice.verdict);
+    return std::to_string(choice.from) + ".." + std::to_string(choice.to);
+}
+
+TEST(PrintRange, ReadsEachSideAsTheNumberItStartsWithAndRefusesWhatIsNoRange) {
+    EXPECT_EQ(Read(" 5-10"), "5..10");
+    EXPECT_EQ(Read("5 - 10"), "5..10");
+    EXPECT_EQ(Read("3-3"), "3..3");
+    EXPECT_EQ(Read("15-30"), "15..30");  // the end may lie beyond the file
+    EXPECT_EQ(Read("2x-7abc"), "2..7");
+    EXPECT_EQ(Read("2.5-3.5"), "2..4");  // halves to even
+    EXPECT_EQ(Read("1e1-2e1"), "10..20");
+    for (const char* refused : {"5-", "-7", "10-5", "7", "", "   ", "0-3", "5--6", "a-b",
+                                "3000000000-3000000001", "1-1e300", "1-99999999999999999999"})
+        EXPECT_EQ(Read(refused), "Specify print range") << '"' << refused << '"';
+    EXPECT_EQ(Read("21-30"), "Print range not correct");
+    EXPECT_EQ(Read("20-2147483647"), "20..2147483647");
+}
+
+TEST(PrintRange, TheTagCarriesBothNumbersWhateverTheirSize) {
+    EXPECT_EQ(PrintRangeTag(5, 10), "0000500010");
+    EXPECT_EQ(PrintRangeTag(5, 123456), "000005123456");
+    for (const auto& [from, to] : {std::pair(5, 10), std::pair(5, 123456), std::pair(99999, 100000),
+                                   std::pair(1, 2147483647)}) {
+        const auto read = ReadPrintRangeTag(PrintRangeTag(from, to));
+        ASSERT_TRUE(read);
+        EXPECT_EQ(std::pair(read->from, read->to), std::pair(from, to));
+    }
+    for (const char* bad : {"", "X", "00005", "000050001", "00005a0010"})
+        EXPECT_FALSE(ReadPrintRangeTag(bad)) << bad;
+}
+
+}  // namespace
+}  // namespace lumeta

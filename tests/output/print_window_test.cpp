@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include "controls/box_control.h"
+#include "controls/colour_value.h"
+#include "controls/msg_form.h"
+#include "output/current_printer.h"
+#include "output/print_dialog.h"
+#include "output/prnt_form.h"
+#include "support/temp_dir.h"
+
+namespace lumeta {
+namespace {
+
+using namespace lumeta::testing;
+
+class PrintWindow : public ::testing::Test {
+  protected:
+    PrintWindow() { printer.UsePdfFile(QString::fromStdString(dir.File("first.pdf"))); }
+
+    // Answers the next system print dialog: accepted after `change`, or cancelled.
+    void AnswerPrintDialog(bool accept, std::function<void(QPrintDialog&)> change = {}) {
+        QTimer::singleShot(20, [accept, change] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(dialog);
+            if (change) change(*dialog);
+            accept ? dialog->accept() : dialog->reject();
+        });
+    }
+
+    TempDir dir;
+    CurrentPrinter printer;
+    clsPrintDialog printDialog{printer};
+    ColourScheme scheme;
+    MsgForm msgForm{scheme};
+};
+
+TEST_F(PrintWindow, TheSchemeColoursTheWindowAndTheButtonSlotItsButtonsAndRangeBox) {
+    PrntForm form(printDialog, msgForm);
+    scheme.SchemeColours[2] = RGBValue(10, 20, 30);
+    scheme.SchemeColours[4] = RGBValue(200, 100, 50);
+    scheme.ButtonSlot = 4;
+    form.ApplyColours(scheme);
+    const QColor window(10, 20, 30), button(200, 100, 50);
+    EXPECT_EQ(form.palette().color(QPalette::Window), window);
+    for (QWidget* part : std::initializer_list<QWidget*>{form.Frame1, form.frame2, form.Label1,
+                                                         form.Label2, form.Option1, form.Option2})
+        EXPECT_EQ(part->palette().color(QPalette::Window), window) << part->objectName().data();
+    EXPECT_EQ(form.Command1->palette().color(QPalette::Button), button);
+    EXPECT_EQ(form.Command2->palette().color(QPalette::Button), button);
+    EXPECT_EQ(form.Text1->palette().color(QPalette::Base), button);
+    EXPECT_EQ(form.Command3->BackColor(), RGBValue(200, 100, 50));
+}
+
+TEST_F(PrintWindow, ChoosingAPrinterNamesItOnTheWindowAndCancelKeepsTheLastChoice) {
+    PrntForm form(printDialog, msgForm);
+    form.Label2->setText("before");
+    AnswerPrintDialog(false);
+    QTest::mouseClick(form.Command3, Qt::LeftButton);
+    EXPECT_EQ(form.Label2->text(), "before");
+    EXPECT_EQ(printer.PdfFile(), QString::fromStdString(dir.File("first.pdf")));
+
+    // Without a printer installed the dialog offers a PDF file.
+    AnswerPrintDialog(true);
+    QTest::mouseClick(form.Command3, Qt::LeftButton);
+    EXPECT_EQ(form.Label2->text(), QString::fromStdString(dir.File("first.pdf")));
+    EXPECT_EQ(form.Label2->toolTip(), form.Label2->text());
+    EXPECT_EQ(printDialog.FromPage + printDialog.ToPage, 0);
+}
+
+TEST_F(PrintWindow, TheChosenFileCopiesAndOrientationPassToTheCurrentPrinter) {
+    QPrinter chosen;
+    chosen.setOutputFormat(QPrinter::PdfFormat);
+    chosen.setOutputFileName(QString::fromStdString(dir.File("second.pdf")));
+    chosen.setCopyCount(3);
+    chosen.setPageOrientation(QPageLayout::Landscape);
+    TakePrinterChoice(printer, chosen);
+    EXPECT_EQ(printer.LabelText(), QString::fromStdString(dir.File("second.pdf")));
+    EXPECT_EQ(printer.Printer().copyCount(), 3);
+    EXPECT_EQ(printer.Printer().pageLayout().orientation(), QPageLayout::Landscape);
+}
+
+}  // namespace
+}  // namespace lumeta

@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QXmlStreamReader>
+#include <algorithm>
+
+#include "output/clipboard_copy.h"
+#include "output/puzzle_page.h"
+#include "output/recording_surface.h"
+#include "support/board_fixture.h"
+
+namespace lumeta {
+namespace {
+
+using namespace lumeta::testing;
+using Kind = DrawnItem::Kind;
+
+constexpr std::uint32_t kDarkGrey = 0x808080;
+
+// Texts 60 twips wide per character and 20 per point high, so positions are easy to follow.
+TextMetrics FixedMeasure(const std::string&, bool, double points, std::string_view text) {
+    return {60.0 * static_cast<double>(text.size()), 20 * points, 16 * points};
+}
+
+struct Extent {
+    double left = 1e9, top = 1e9, right = -1e9, bottom = -1e9;
+    void Take(double x, double y) {
+        left = std::min(left, x), right = std::max(right, x);
+        top = std::min(top, y), bottom = std::max(bottom, y);
+    }
+    friend bool operator==(const Extent&, const Extent&) = default;
+};
+
+void PrintTo(const Extent& e, std::ostream* out) {
+    *out << "x " << e.left << ".." << e.right << ", y " << e.top << ".." << e.bottom;
+}
+
+class PrintedBlock : public ::testing::Test {
+  protected:
+    PrintedBlock() { PlacePuzzleLine(board.layout, board.puzzle, kSampleLine); }
+
+    std::vector<DrawnItem> Draw(int x, int y, int solutionFlag) {
+        RecordingSurface surface(FixedMeasure);
+        PuzzleSheet sheet{board.layout, board.puzzle, appearance, "Lumeta", 3, "/p/file.txt"};
+        PrintPuzzlePage(surface, sheet, x, y, solutionFlag);
+        return surface.Items();
+    }
+    static std::vector<DrawnItem> Only(const std::vector<DrawnItem>& items, Kind kind,
+                                       std::uint32_t colour = 0) {
+        std::vector<DrawnItem> chosen;
+        for (const DrawnItem& item : items)
+            if (item.kind == kind && (kind == Kind::Text || item.colour == colour))
+                chosen.push_back(item);
+        return chosen;
+    }
+    static Extent ExtentOf(const std::vector<DrawnItem>& lines) {
+        Extent extent;
+        for (const DrawnItem& line : lines)
+            extent.Take(line.x1, line.y1), extent.Take(line.x2, line.y2);
+        return extent;
+    }
+    // How many digits stand in the boxes of C × R twips from (x, y) that hold them on the
+    // board; any digit elsewhere, or not the cell's, fails.
+    int DigitsInTheirBoxes(const std::vector<DrawnItem>& texts, int x, int y, int C, int R,
+                           bool givenOnly) {
+        int count = 0;
+        for (const DrawnItem& text : texts) {
+            if (text.text.size() != 1) continue;
+            const int col = static_cast<int>((text.x1 - x) / C) + 1;
+            const int row = static_cast<int>((text.y1 - y) / R) + 1;
+            EXPECT_EQ(board.puzzle.Solution[row][col], text.text) << row << ", " << col;
+            if (givenOnly) {
+                EXPECT_EQ(board.layout.Given[row][col], 1) << row << ", " << col;
+            }
+            ++count;
+        }
+        return count;
+    }
+
+    Board board = BuiltBoard(7);
+    BoardAppearance appearance;
+};
+
+TEST_F(PrintedBlock, APuzzleBlockHasItsHeaderWideOutlinesAndOnlyTheGivenDigits) {
+    appearance.BorderWidth = 3;
+    board.puzzle.Entry[3][6] = "4";  // entries never reach paper
+    const auto items = Draw(1600, 1200, 0);
+
+    const auto outline = Only(items, Kind::Line, 0);
+    ASSERT_EQ(outline.size(), 7u * 6);
+    EXPECT_EQ(ExtentOf(outline), (Extent{1950, 1200, 8950, 8202}));
+    for (std::size_t i = 0; i < outline.size(); ++i) {
+        EXPECT_EQ(outline[i].drawWidth, 6);
+        // One closed polyline per hexagon, starting at its upper left corner.
+        EXPECT_EQ(outline[i].continued, i % 6 != 0);
+        if (i % 6 == 5) {
+            EXPECT_EQ(std::pair(outline[i].x2, outline[i].y2),
+                      std::pair(outline[i - 5].x1, outline[i - 5].y1));
+        }
+    }
+    const auto dividers = Only(items, Kind::Line, kDarkGrey);
+    ASSERT_EQ(dividers.size(), 7u * 3);
+    EXPECT_TRUE(std::all_of(dividers.begin(), dividers.end(),
+                            [](const DrawnItem& d) { return d.drawWidth == 1; }));
+    // The top hexagon's origin is grid box (1, 5): X0 = 1600 + 4 × 700, Y0 = 1200.
+    EXPECT_EQ(std::vector({dividers[0].x1, dividers[0].y1, dividers[0].x2, dividers[0].y2}),
+              std::vector<double>({5060, 1250, 5060, 3484}));
+    EXPECT_EQ(std::vector({dividers[2].x1, dividers[2].y1, dividers[2].x2, dividers[2].y2}),
+              std::vector<double>({4400, 2367, 6500, 2367}));
+
+    const auto texts = Only(items, Kind::Text);
+    ASSERT_FALSE(texts.empty());
+    EXPECT_EQ(texts[0].text, "Lumeta Puzzle ... - Puz#3:/p/file.txt");
+    EXPECT_EQ(std::pair(texts[0].x1, texts[0].y1), std::pair(2074.0, 800.0));
+    EXPECT_EQ(texts[0].fontSize, 7);
+    EXPECT_EQ(texts[0].fontName, "Arial");
+    // The 18 outer sides, at the board's font size.
+    EXPECT_EQ(DigitsInTheirBoxes(texts, 1600, 1200, 700, 1167, true), 18);
+    EXPECT_EQ(texts.size(), 19u);
+    // Top hexagon's side 1 is cell (1, 5): centred by true division in its 700 × 1167 box.
+    EXPECT_EQ(std::pair(texts[1].x1, texts[1].y1), std::pair(4400 + 320.0, 1200 + 483.5));
+    EXPECT_EQ(texts[1].fontSize, 10);
+}
+
+TEST_F(PrintedBlock, ASolutionBlockIsReducedThinAndCompleteWithoutHeaderAndGivesTheStepsBack) {
+    appearance.BorderWidth = 3;
+    board.puzzle.Solution[2][2] = "";  // an empty solution cell prints nothing
+    const auto items = Draw(1600, 12000, 1);
+
+    const auto outline = Only(items, Kind::Line, 0);
+    // With C = 215 each X0 + C / 2 ends in .5 and goes to the even neighbour.
+    EXPECT_EQ(ExtentOf(outline), (Extent{1707, 12000, 3857, 14154}));
+    EXPECT_TRUE(std::all_of(items.begin(), items.end(),
+                            [](const DrawnItem& d) { return d.drawWidth == 1; }));
+    const auto texts = Only(items, Kind::Text);
+    EXPECT_EQ(texts.size(), 41u);
+    EXPECT_EQ(DigitsInTheirBoxes(texts, 1600, 12000, 215, 359, false), 41);
+    EXPECT_TRUE(std::all_of(texts.begin(), texts.end(),
+                            [](const DrawnItem& t) { return t.fontSize == 4; }));
+    EXPECT_EQ(std::pair(board.layout.ColStep, board.layout.RowStep), std::pair(474, 790));
+}
+
+TEST(ClipboardCopy, TheSolutionCopyShowsEveryDigitLeavesTheCluesAndOffersAVectorPicture) {
+    Board board = BuiltBoard(7);
+    PlacePuzzleLine(board.layout, board.puzzle, kSampleLine);
+    const BoardAppearance appearance;
+    PuzzleSheet sheet{board.layout, board.puzzle, appearance, "Lumeta", 1, "/p/x.txt"};
+    const GridTable<int> given = board.layout.Given;
+
+    // 12 × 663.6 by 8 × 987.5 twips at 15 twips per pixel.
+    EXPECT_EQ(PuzzlePictures(sheet, 15, 15).image.size(), QSize(531, 527));
+    EXPECT_EQ(PuzzlePictures(sheet, 12, 12).image.size(), QSize(664, 658));
+
+    const auto texts = [](const QByteArray& svg) {
+        QXmlStreamReader xml(svg);
+        QStringList found;
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text")
+                found << xml.readElementText();
+        EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+        return found;
+    };
+    for (const auto& [solution, digits] : {std::pair(false, 18), std::pair(true, 42)}) {
+        if (solution)
+            CopySolutionToClipboard(sheet, 15, 15);
+        else
+            CopyBoardToClipboard(sheet, 15, 15);
+        const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+        ASSERT_TRUE(copied && copied->hasImage());
+        EXPECT_EQ(qvariant_cast<QImage>(copied->imageData()).size(), QSize(531, 527));
+        const QStringList shown = texts(copied->data("image/svg+xml"));
+        ASSERT_EQ(shown.size(), digits + 1) << solution;
+        EXPECT_EQ(shown[0], "Lumeta Puzzle ... - Puz#1:/p/x.txt");
+        EXPECT_EQ(board.layout.Given, given);
+    }
+}
+
+}  // namespace
+}  // namespace lumeta
