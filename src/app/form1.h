@@ -21,6 +21,7 @@ class BoardPicture;
 class BoxControl;
 class FNDialog;
 class MsgForm;
+class OptionsForm;
 
 // The game window: the board picture, the command buttons, the two labels naming the
 // puzzle, the status line and the menus. It owns the game state; its handlers are thin
@@ -60,6 +61,10 @@ class Form1 : public QMainWindow {
     void SavePuzzle();
     // Lists a file just opened in the "File" menu.
     void AddRecentFile(const std::string& path);
+    // The apply command the options dialog raises: reloads the scheme, puts it and the
+    // board font on the windows and redraws the board.
+    void ApplyCommand();
+    void ApplyColours();
 
     // The controls, named as the window names them.
     BoardPicture* Picture1 = nullptr;
@@ -73,7 +78,8 @@ class Form1 : public QMainWindow {
     QLabel* label4 = nullptr;  // file name, full path as tooltip
     QLabel* Statx = nullptr;   // status line
     MsgForm* msgForm = nullptr;
-    FNDialog* gf1 = nullptr;  // the open and save dialogs; never shown as a button
+    OptionsForm* optionsForm = nullptr;  // "Lumeta Options", made at start-up
+    FNDialog* gf1 = nullptr;             // the open and save dialogs; never shown as a button
 
     QAction* mnuloadpuzfile = nullptr;
     QAction* mnucolsch = nullptr;
@@ -106,6 +112,7 @@ class Form1 : public QMainWindow {
     ConfigSettings CurrentSettings() const;
     void ShowRecentFiles();
     void ApplyBoardLook();
+    void LoadScheme(const std::string& name, int& found);
 
     void BuildBoard();
     void DrawBoard(int showSolution);
