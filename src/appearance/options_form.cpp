@@ -125,10 +125,12 @@ void OptionsForm::BuildControls() {
     Label7->setToolTip(QStringLiteral("Left-Rightclick to set font size"));
     Label7->setAlignment(Qt::AlignCenter);
     Label7->installEventFilter(this);
-    connect(List2, &QListWidget::currentTextChanged, this, [this](const QString& family) {
-        if (family.isEmpty()) return;
+    // A font is chosen by selecting it; the list taking the focus only marks an entry.
+    connect(List2, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> chosen = List2->selectedItems();
+        if (chosen.isEmpty()) return;
         QFont sample = Label7->font();
-        sample.setFamily(family);
+        sample.setFamily(chosen.first()->text());
         sample.setItalic(false);
         Label7->setFont(sample);
     });
@@ -243,6 +245,7 @@ void OptionsForm::Activate() {
     Label7->setFont(sample);
     const QList<QListWidgetItem*> found =
         List2->findItems(QString::fromLocal8Bit(a.BoardFontName.c_str()), Qt::MatchFixedString);
+    List2->clearSelection();
     if (!found.isEmpty()) {
         List2->scrollToItem(found.first(), QAbstractItemView::PositionAtTop);
         List2->setCurrentItem(found.first());
