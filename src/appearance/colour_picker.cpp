@@ -84,6 +84,8 @@ ColPik::ColPik(QWidget* parent)
     Label2->setObjectName(QStringLiteral("Label2"));
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
+    // Outlined, so the colour shows also on a background of the same colour.
+    Label1->setFrameShape(QFrame::Box);
     Fill(Label1, selected_);
 
     const TwipScale scale = TwipScale::ForScreen();
