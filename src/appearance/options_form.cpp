@@ -21,9 +21,8 @@
 
 namespace lumeta {
 
-// The border sample: a rounded rectangle outlined in the border colour and width. Its fill
-// colour is kept with it, but it is drawn open (the shape's fill style is transparent), so
-// the width stays visible. Clicks go through to the "Border" frame.
+// The border sample: a rounded rectangle outlined in the border colour and width, drawn
+// open so the width stays visible. Clicks go through to the "Border" frame.
 class BorderSample : public QWidget {
   public:
     explicit BorderSample(QWidget* parent) : QWidget(parent) {
@@ -31,7 +30,6 @@ class BorderSample : public QWidget {
     }
     int BorderWidth = 2;
     std::uint32_t BorderColor = 0;
-    std::uint32_t FillColor = 0;
 
   protected:
     void paintEvent(QPaintEvent*) override {
@@ -235,7 +233,6 @@ void OptionsForm::Activate() {
     for (int index = 0; index < 5; ++index)
         SetSwatch(index, std::array{a.BorderColour, a.FixedColour, a.GridColour, a.UserColour,
                                     a.HexFillColour}[index]);
-    Line1->FillColor = a.BorderColour;
     Line1->BorderWidth = a.BorderWidth;
     Line1->update();
 
