@@ -148,6 +148,7 @@ TEST_F(AppearanceTest, ApplyChangesRestylesTheWindowAndSaveOptionsKeepsItForTheN
     Start();
     const SchemeSlots sandstone = Shipped("sandstone.col");
     const std::uint32_t blue = RGBValue(0, 0, 255);
+    const auto offsets = S().geometry.DigitDY;  // measured when the board was built
     WorkOptions([&](OptionsForm& options) {
         Pick(options, "sandstone");
         options.ColPik1->SetSchemeColor(blue);
@@ -158,6 +159,7 @@ TEST_F(AppearanceTest, ApplyChangesRestylesTheWindowAndSaveOptionsKeepsItForTheN
         EXPECT_TRUE(options.isVisible());
         EXPECT_EQ(Background(), Colour(sandstone[2]));
         EXPECT_EQ(form->Picture1->font().pointSize(), 11);
+        EXPECT_EQ(S().geometry.DigitDY, offsets);
         EXPECT_GT(ColourInBox(3, 6, Qt::blue, 0), 50);
     });
     form->mnusaveopts->trigger();
