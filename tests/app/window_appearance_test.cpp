@@ -73,6 +73,8 @@ TEST_F(AppearanceTest, StartUpFromAnotherFolderListsTheSchemesAndPutsTheNamedOne
     EXPECT_EQ(S().scheme.SchemeColours[13], harbour[4]);  // the unset user colour
     EXPECT_EQ(Background(), Colour(harbour[2]));
     EXPECT_EQ(MenuColour(), Colour(harbour[3]));
+    const QImage menuBar = form->menuBar()->grab().toImage();
+    EXPECT_EQ(menuBar.pixelColor(menuBar.width() - 3, menuBar.height() / 2), Colour(harbour[3]));
     for (BoxControl* button : {form->cmdload, form->cmdarrow[1], form->cmdverify, form->cmdundo})
         EXPECT_EQ(button->BackColor(), harbour[4]) << button->objectName().toStdString();
     EXPECT_EQ(form->msgForm->BackColor(), harbour[2]);
@@ -85,16 +87,25 @@ TEST_F(AppearanceTest, StartUpFromAnotherFolderListsTheSchemesAndPutsTheNamedOne
               Colour(harbour[2]));
 }
 
+// A dark desktop for the life of a test: light text on dark grounds.
+struct DarkDesktop {
+    DarkDesktop() {
+        QPalette dark = before;
+        for (auto [role, colour] : {std::pair{QPalette::Window, QColor(40, 40, 40)},
+                                    {QPalette::Base, QColor(30, 30, 30)},
+                                    {QPalette::Button, QColor(50, 50, 50)}})
+            dark.setColor(role, colour);
+        for (QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            dark.setColor(role, QColor(240, 240, 240));
+        QApplication::setPalette(dark);
+    }
+    ~DarkDesktop() { QApplication::setPalette(before); }
+    const QPalette before = QApplication::palette();
+};
+
 TEST_F(AppearanceTest, UnderADarkDesktopTheTextOnSchemeColoursStaysDark) {
-    const QPalette desktop = QApplication::palette();
-    QPalette dark = desktop;
-    for (auto [role, colour] : {std::pair{QPalette::Window, QColor(40, 40, 40)},
-                                {QPalette::Base, QColor(30, 30, 30)},
-                                {QPalette::Button, QColor(50, 50, 50)}})
-        dark.setColor(role, colour);
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        dark.setColor(role, QColor(240, 240, 240));
-    QApplication::setPalette(dark);
+    const DarkDesktop desktop;
     Start();
     form->Statx->setText("Ready ...");
     EXPECT_LT(DarkestPixel(form->Statx), 60);
@@ -104,7 +115,6 @@ TEST_F(AppearanceTest, UnderADarkDesktopTheTextOnSchemeColoursStaysDark) {
         EXPECT_LT(DarkestPixel(options.frameFonts->findChild<QListWidget*>()), 60);
         EXPECT_LT(DarkestPixel(options.ColPik1->Label2), 60);
     });
-    QApplication::setPalette(desktop);
 }
 
 TEST_F(AppearanceTest, TheUserButtonColourReplacesTheFaceUnlessItIsASystemColour) {
