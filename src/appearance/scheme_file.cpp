@@ -94,9 +94,8 @@ double NumericPrefix(std::string_view field) {
     return std::strtod(number.c_str(), nullptr);
 }
 
-std::vector<std::string> ListSchemes(const std::string& path) {
+std::vector<std::string> ListSchemes(std::istream& in) {
     std::vector<std::string> names;
-    std::ifstream in(path, std::ios::binary);
     std::string line;
     while (in && NextLine(in, line)) {
         const std::size_t at = line.find(".col");
@@ -105,8 +104,7 @@ std::vector<std::string> ListSchemes(const std::string& path) {
     return names;
 }
 
-bool LoadScheme(const std::string& path, const std::string& name, SchemeSlots& table) {
-    std::ifstream in(path, std::ios::binary);
+bool LoadScheme(std::istream& in, const std::string& name, SchemeSlots& table) {
     if (!in || !FindSection(in, name)) return false;
     ColourParts background;
     ColourParts button;
@@ -129,7 +127,7 @@ bool LoadScheme(const std::string& path, const std::string& name, SchemeSlots& t
     return true;
 }
 
-std::optional<std::uint32_t> PreviewScheme(const std::string& path, const std::string& name,
+std::optional<std::uint32_t> PreviewScheme(std::istream& in, const std::string& name,
                                            SchemeSlots& table, std::uint32_t defaultBackground) {
     if (LowerCase(name) == "default.col") {
         table[2] = defaultBackground;
@@ -137,7 +135,6 @@ std::optional<std::uint32_t> PreviewScheme(const std::string& path, const std::s
         table[3] = 0;
         return table[2];
     }
-    std::ifstream in(path, std::ios::binary);
     if (!in || !FindSection(in, name)) return std::nullopt;
     for (int slot = 0; slot <= 12; ++slot) {
         const std::optional<ColourParts> read = ReadColourLine(in);
@@ -145,6 +142,24 @@ std::optional<std::uint32_t> PreviewScheme(const std::string& path, const std::s
         table[slot] = ComposeColour(read->red, read->green, read->blue);
     }
     return table[2];
+}
+
+std::vector<std::string> ListSchemes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return ListSchemes(in);
+}
+
+bool LoadScheme(const std::string& path, const std::string& name, SchemeSlots& table) {
+    std::ifstream in(path, std::ios::binary);
+    return LoadScheme(in, name, table);
+}
+
+std::optional<std::uint32_t> PreviewScheme(const std::string& path, const std::string& name,
+                                           SchemeSlots& table, std::uint32_t defaultBackground) {
+    // The default scheme is the system's colours: its name opens no file.
+    std::ifstream in;
+    if (LowerCase(name) != "default.col") in.open(path, std::ios::binary);
+    return PreviewScheme(in, name, table, defaultBackground);
 }
 
 }  // namespace lumeta

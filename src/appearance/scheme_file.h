@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <istream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,6 +31,12 @@ bool LoadScheme(const std::string& path, const std::string& name, SchemeSlots& t
 // its slot-2 colour. The name "default.col" (any capitals) reads no file: table 2 and 4
 // become `defaultBackground`, slot 3 black. None on the same failures as LoadScheme.
 std::optional<std::uint32_t> PreviewScheme(const std::string& path, const std::string& name,
+                                           SchemeSlots& table, std::uint32_t defaultBackground);
+
+// The same readers over text already open (any stream of the file's bytes).
+std::vector<std::string> ListSchemes(std::istream& in);
+bool LoadScheme(std::istream& in, const std::string& name, SchemeSlots& table);
+std::optional<std::uint32_t> PreviewScheme(std::istream& in, const std::string& name,
                                            SchemeSlots& table, std::uint32_t defaultBackground);
 
 // A field of a colour line: leading blanks skipped, then as much of a decimal number as the
