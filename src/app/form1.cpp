@@ -19,6 +19,9 @@
 #include "app/form1_layout.h"
 #include "app/local_text.h"
 #include "app/navigation.h"
+#include "appearance/apply_colours.h"
+#include "appearance/options_form.h"
+#include "appearance/scheme_file.h"
 #include "controls/box_control.h"
 #include "controls/fn_dialog.h"
 #include "controls/input_codes.h"
@@ -239,7 +242,7 @@ void Form1::BuildMenus() {
     cancel(puzzle);
 
     // Commands whose windows and dialogs are not part of the program yet.
-    for (QAction* later : {mnucolsch, mnuhelp, mnuabout})
+    for (QAction* later : {mnuhelp, mnuabout})
         later->setEnabled(false);
 
     ShowRecentFiles();
@@ -247,6 +250,9 @@ void Form1::BuildMenus() {
 
 void Form1::ConnectCommands() {
     connect(mnuloadpuzfile, &QAction::triggered, this, [this] { OpenPuzzleFile(); });
+    connect(mnucolsch, &QAction::triggered, this, [this] {
+        if (optionsForm) optionsForm->exec();
+    });
     connect(mnusaveopts, &QAction::triggered, this, [this] { SaveOptions(); });
     connect(cmdexitx, &QAction::triggered, this, [this] { Exit(); });
     connect(mnucreate, &QAction::triggered, this, [this] { CreateCommand(); });
@@ -295,6 +301,12 @@ void Form1::Startup() {
     s.appearance.BoardFontSize = 10;
     s.scheme.SchemeColours[13] = 0;
 
+    if (!optionsForm) {
+        optionsForm = new OptionsForm(s.scheme, s.appearance, s.AppDir, s.NearBlack, this);
+        connect(optionsForm, &OptionsForm::ApplyChanges, this, [this] { ApplyCommand(); });
+    }
+    optionsForm->ListFonts();
+
     // The message box: the hidden list's background for the box and its buttons, black
     // text, the program's name as its title.
     if (!msgForm) msgForm = new MsgForm(s.scheme, this);
@@ -320,12 +332,15 @@ void Form1::Startup() {
     s.appearance.FixedColour = RGBValue(255, 0, 0);
     s.appearance.GridColour = RGBValue(255, 255, 255);
     s.perm = DigitPerm{};
+    optionsForm->ListSchemes();
 
     s.layout.NumHex = -1;  // no board yet
     ApplyBoardLook();
 
     ReadConfiguration();
-    ApplyBoardLook();
+    int found = 1;
+    LoadScheme(s.scheme.SchemeName, found);
+    ApplyColours();
 
     s.layout.NumHex = 7;
     BuildBoard();
@@ -407,6 +422,35 @@ void Form1::ApplyBoardLook() {
     // centring is measured in it; the marker takes the border colour.
     Picture1->setFont(BoardFont(state_.appearance));
     Picture1->SetMarkerColour(state_.appearance.BorderColour);
+}
+
+void Form1::LoadScheme(const std::string& name, int& found) {
+    found = 1;
+    if (lumeta::LoadScheme(state_.AppDir + kSchemeFileName, name, state_.scheme.SchemeColours))
+        return;
+    Message("Colour Scheme: " + name + " not found", QStringLiteral("vbok+vbcritical"));
+    found = 0;
+    state_.scheme.SchemeName = "xp.col";
+}
+
+void Form1::ApplyColours() {
+    ColourTargets targets;
+    targets.client = centralWidget();
+    targets.picture = Picture1;
+    targets.buttons = {cmdcreate, cmdshowsol,  cmdload,     cmdverify,
+                       cmdundo,   cmdarrow[0], cmdarrow[1], cmdarrow[2]};
+    targets.labels = {Label1, label4, Statx};
+    targets.menuBar = menuBar();
+    targets.msgForm = msgForm;
+    if (printing) targets.printWindow = &printing->Form();
+    lumeta::ApplyColours(state_.scheme, state_.appearance, state_.NearBlack, targets);
+}
+
+void Form1::ApplyCommand() {
+    int found = 1;
+    LoadScheme(state_.scheme.SchemeName, found);
+    ApplyColours();
+    DrawBoard(0);
 }
 
 bool Form1::SaveOptions() {

@@ -22,6 +22,7 @@ class BoxControl;
 class FNDialog;
 class MsgForm;
 class PuzzlePrinting;
+class OptionsForm;
 
 // The game window: the board picture, the command buttons, the two labels naming the
 // puzzle, the status line and the menus. It owns the game state; its handlers are thin
@@ -63,6 +64,10 @@ class Form1 : public QMainWindow {
     void CopyToClipboard(bool solution);
     // Lists a file just opened in the "File" menu.
     void AddRecentFile(const std::string& path);
+    // The apply command the options dialog raises: reloads the scheme, puts it and the
+    // board font on the windows and redraws the board.
+    void ApplyCommand();
+    void ApplyColours();
 
     // The controls, named as the window names them.
     BoardPicture* Picture1 = nullptr;
@@ -76,7 +81,8 @@ class Form1 : public QMainWindow {
     QLabel* label4 = nullptr;  // file name, full path as tooltip
     QLabel* Statx = nullptr;   // status line
     MsgForm* msgForm = nullptr;
-    FNDialog* gf1 = nullptr;  // the open and save dialogs; never shown as a button
+    OptionsForm* optionsForm = nullptr;  // "Lumeta Options", made at start-up
+    FNDialog* gf1 = nullptr;             // the open and save dialogs; never shown as a button
     // The printing commands with the print-dialog object and the print window.
     PuzzlePrinting* printing = nullptr;
 
@@ -111,6 +117,7 @@ class Form1 : public QMainWindow {
     ConfigSettings CurrentSettings() const;
     void ShowRecentFiles();
     void ApplyBoardLook();
+    void LoadScheme(const std::string& name, int& found);
 
     void BuildBoard();
     void DrawBoard(int showSolution);

@@ -40,13 +40,6 @@ QPixmap PrinterPicture(int size, qreal ratio) {
     return pixmap;
 }
 
-void SetBackground(QWidget* widget, const QColor& colour, QPalette::ColorRole role) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 }  // namespace
 
 PrntForm::PrntForm(clsPrintDialog& printDialog, MsgForm& msgForm, QWidget* parent)
@@ -112,19 +105,6 @@ PrntForm::PrntForm(clsPrintDialog& printDialog, MsgForm& msgForm, QWidget* paren
     window->addWidget(Frame1);
     window->addWidget(frame2);
     window->addLayout(buttons);
-}
-
-void PrntForm::ApplyColours(const ColourScheme& scheme) {
-    const QColor background = ColourFromValue(scheme.SchemeColours[2]);
-    const QColor button = ColourFromValue(scheme.ButtonColour());
-    SetBackground(this, background, QPalette::Window);
-    for (QWidget* part :
-         std::initializer_list<QWidget*>{Frame1, frame2, Label1, Label2, Option1, Option2})
-        SetBackground(part, background, QPalette::Window);
-    for (QPushButton* command : {Command1, Command2})
-        SetBackground(command, button, QPalette::Button);
-    Command3->SetBackColor(scheme.ButtonColour());
-    SetBackground(Text1, button, QPalette::Base);
 }
 
 void PrntForm::PrintClicked() {

@@ -3,8 +3,6 @@
 #include <QDialog>
 #include <QString>
 
-#include "appearance/colour_scheme.h"
-
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -26,10 +24,6 @@ class PrntForm : public QDialog {
 
   public:
     PrntForm(clsPrintDialog& printDialog, MsgForm& msgForm, QWidget* parent = nullptr);
-
-    // The window's look from a colour scheme: background, frames, labels and options in
-    // slot 2; the three buttons and the range box in the button slot.
-    void ApplyColours(const ColourScheme& scheme);
 
     QString Tag;
     QString Text1Tag;

@@ -32,6 +32,8 @@ class WindowTest : public ::testing::Test {
     WindowTest() {
         for (const char* folder : {"app", "work", "elsewhere"})
             fs::create_directories(dir.path() / folder);
+        // Installed beside the program, as the build does.
+        fs::copy_file(LUMETA_DATA_DIR "/all.col", AppDir() + "all.col");
         QDir::setCurrent(Q(WorkFile("")));
         QObject::connect(&timer_, &QTimer::timeout, [this] { AnswerModal(); });
         timer_.start(5);

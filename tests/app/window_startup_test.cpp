@@ -89,7 +89,7 @@ TEST_F(StartupTest, PlacesEveryControlAndMenuEntryWithTheRecentFilesOfTheConfigu
     const QList<QAction*> menus = form->menuBar()->actions();
     ASSERT_EQ(Entries(form->menuBar()), QStringList({"File", "Puzzle"}));
     EXPECT_EQ(Entries(menus[0]->menu()),
-              QStringList({"Load Puzzle file", "-", "Edit Options (off)", "Save Options", "-",
+              QStringList({"Load Puzzle file", "-", "Edit Options", "Save Options", "-",
                            "Print Puzzle File", "-", "/p/a.txt", "[]", "/p/c&&d.txt", "[]", "[]",
                            "-", "Help (off)", "About (off)", "Exit", "-", "Cancel"}));
     EXPECT_EQ(
@@ -109,9 +109,10 @@ TEST_F(StartupTest, TheRememberedLookGoesOnTheBoardAndOnlySaveOptionsAndExitWrit
     std::ofstream(ConfigPath())
         << "xp.col\rpuzzles.txt\nArial\r\n 1,14 255\n\t65280 , -2147483643  128"
            "  65535  3  0 \r/p/a\r\n  \n/p/c\r\r\n\n";
+    // The unset button colour is saved as the scheme's button face, RGB(208, 218, 236).
     const std::string kept =
         "xp.col\r\npuzzles.txt\r\nArial\r\n 2  14  255  65280 -2147483643  128  65535  3 "
-        " 0 \r\n/p/a\r\n\r\n/p/c\r\n\r\n\r\n";
+        " 15522512 \r\n/p/a\r\n\r\n/p/c\r\n\r\n\r\n";
     Start();
     EXPECT_EQ(form->Picture1->font().pointSize(), 14);
     EXPECT_EQ(form->Picture1->MarkerColour(), 255u);
@@ -139,7 +140,7 @@ TEST_F(StartupTest, TheRememberedLookGoesOnTheBoardAndOnlySaveOptionsAndExitWrit
     EXPECT_EQ(texts, QStringList({"Exit?", failed, "Exit?", failed}));
     EXPECT_EQ(boxes, QStringList({"icon 0: Yes No", "icon 4: Ok", "icon 0: Yes No", "icon 4: Ok"}));
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(std::distance(fs::directory_iterator(AppDir()), {}), 1);  // no temporary file
+    EXPECT_EQ(std::distance(fs::directory_iterator(AppDir()), {}), 2);  // no temporary file
 }
 
 TEST(ConfigFileTest, AMissingShortOrUnreadableFileGivesTheDefaultsAndANewDefaultFile) {

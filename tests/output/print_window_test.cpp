@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "appearance/window_look.h"
 #include "controls/box_control.h"
 #include "controls/colour_value.h"
 #include "controls/msg_form.h"
@@ -49,12 +50,13 @@ TEST_F(PrintWindow, TheSchemeColoursTheWindowAndTheButtonSlotItsButtonsAndRangeB
     scheme.SchemeColours[2] = RGBValue(10, 20, 30);
     scheme.SchemeColours[4] = RGBValue(200, 100, 50);
     scheme.ButtonSlot = 4;
-    form.ApplyColours(scheme);
+    ColourWindow(form, SchemeLook(scheme, RGBValue(2, 2, 2)));
     const QColor window(10, 20, 30), button(200, 100, 50);
     EXPECT_EQ(form.palette().color(QPalette::Window), window);
     for (QWidget* part : std::initializer_list<QWidget*>{form.Frame1, form.frame2, form.Label1,
                                                          form.Label2, form.Option1, form.Option2})
         EXPECT_EQ(part->palette().color(QPalette::Window), window) << part->objectName().data();
+    EXPECT_EQ(form.Label1->palette().color(QPalette::WindowText), QColor(2, 2, 2));
     EXPECT_EQ(form.Command1->palette().color(QPalette::Button), button);
     EXPECT_EQ(form.Command2->palette().color(QPalette::Button), button);
     EXPECT_EQ(form.Text1->palette().color(QPalette::Base), button);

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include "appearance/colour_parts.h"
+#include "appearance/colour_picker.h"
+#include "appearance/options_form.h"
+#include "controls/box_control.h"
+#include "controls/colour_value.h"
+#include "support/temp_dir.h"
+
+namespace lumeta {
+namespace {
+
+constexpr std::uint32_t kNearBlack = RGBValue(2, 2, 2);
+
+class OptionsFormTest : public ::testing::Test {
+  protected:
+    OptionsFormTest() : form(scheme, appearance, dir.path().string() + "/", kNearBlack) {
+        std::string file = "sea.col\r\n";
+        for (const char* line : {"1;1;1", "1;1;1", "40;80;200", "1;1;1", "60;70;80"})
+            file += std::string(line) + "\r\n";
+        for (int line = 5; line < 13; ++line)
+            file += "1;1;1\r\n";
+        dir.Write("all.col", file);
+        scheme.SchemeName = "xp.col";
+        scheme.SchemeColours[2] = RGBValue(230, 230, 220);
+        scheme.SchemeColours[4] = RGBValue(250, 5, 128);
+        appearance.BorderWidth = 20;
+        appearance.BoardFontSize = 32;
+        appearance.HexFillColour = RGBValue(1, 2, 3);
+        form.ListFonts();
+        form.ListSchemes();
+        form.show();
+    }
+    void Release(QWidget* widget, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseRelease(widget, button, {}, QPoint(2, 2));
+    }
+    int FontSize() const { return form.Label7->font().pointSize(); }
+    // A message box the test expects: its text is kept and it is answered.
+    void AnswerNextBox() {
+        QTimer::singleShot(0, [this] {
+            if (QTest::qWaitFor([] { return QApplication::activeModalWidget(); })) {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                ASSERT_NE(box, nullptr);
+                shown << box->text();
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+    }
+
+    testing::TempDir dir;
+    ColourScheme scheme;
+    BoardAppearance appearance;
+    OptionsForm form;
+    QStringList shown;
+};
+
+TEST_F(OptionsFormTest, ShowsTheSettingsAndKeepsSizesWidthsAndButtonColoursInRange) {
+    EXPECT_EQ(form.windowTitle(), "Lumeta Options");
+    EXPECT_EQ(form.Combo1->currentText(), "xp");
+    EXPECT_EQ(form.Frame1->title(), "Colour Scheme: xp.col");
+    EXPECT_EQ(form.Combo1->count(), 1);
+    EXPECT_EQ(form.SwatchColour(4), RGBValue(1, 2, 3));
+    EXPECT_EQ(form.palette().color(QPalette::Window), QColor(230, 230, 220));
+    EXPECT_EQ(form.palette().color(QPalette::WindowText), QColor(2, 2, 2));
+    EXPECT_EQ(form.List2->count(), QFontDatabase::families().size());
+
+    Release(form.Label7);
+    EXPECT_EQ(FontSize(), 32);
+    for (int click = 0; click < 30; ++click)
+        Release(form.Label7, Qt::RightButton);
+    EXPECT_EQ(FontSize(), 8);
+    Release(form.frame2);
+    EXPECT_EQ(form.SampleWidth(), 1);  // past 20 it wraps to the thinnest
+    Release(form.frame2, Qt::RightButton);
+    EXPECT_EQ(form.SampleWidth(), 1);
+    Release(form.frame2);
+    EXPECT_EQ(form.SampleWidth(), 2);
+
+    Release(form.cmdadjust4, Qt::RightButton);
+    EXPECT_EQ(scheme.SchemeColours[4], RGBValue(255, 15, 138));
+    EXPECT_EQ(scheme.SchemeColours[13], RGBValue(255, 15, 138));
+    EXPECT_EQ(form.Command1->BackColor(), RGBValue(255, 15, 138));
+    scheme.SchemeColours[4] = RGBValue(250, 5, 128);
+    Release(form.cmdadjust4);
+    EXPECT_EQ(scheme.SchemeColours[4], RGBValue(240, 10, 118));
+}
+
+TEST_F(OptionsFormTest, FindsTheBoardFontInAnyCapitalsAndSwatchesTakeThePickedColour) {
+    const QString family = QFontDatabase::families().last();
+    appearance.BoardFontName = family.toUpper().toStdString();
+    form.hide();
+    form.show();
+    ASSERT_EQ(form.List2->selectedItems().size(), 1);
+    EXPECT_EQ(form.List2->selectedItems().first()->text(), family);
+    EXPECT_EQ(form.Label7->font().family(), family);
+
+    form.ColPik1->SetSchemeColor(RGBValue(9, 99, 199));
+    Release(form.swatches[2], Qt::RightButton);  // a left click only
+    EXPECT_EQ(form.SwatchColour(2), appearance.GridColour);
+    Release(form.swatches[2]);
+    EXPECT_EQ(form.SwatchColour(2), RGBValue(9, 99, 199));
+    Release(form.swatches[0], Qt::RightButton);  // any button
+    EXPECT_EQ(form.SwatchColour(0), RGBValue(9, 99, 199));
+}
+
+TEST_F(OptionsFormTest, PickingASchemePreviewsItAndApplyingWritesTheSettings) {
+    QSignalSpy applied(&form, &OptionsForm::ApplyChanges);
+    form.Combo1->setCurrentIndex(0);
+    emit form.Combo1->activated(0);
+    EXPECT_EQ(scheme.SchemeColours[2], RGBValue(40, 80, 200));
+    EXPECT_EQ(scheme.SchemeColours[13], RGBValue(60, 70, 80));
+    EXPECT_EQ(form.SwatchColour(1), RGBValue(40, 80, 200));  // fixed numbers take slot 2
+    EXPECT_EQ(form.Frame1->title(), "Colour Scheme: sea");
+    EXPECT_EQ(form.palette().color(QPalette::Window), QColor(40, 80, 200));
+    EXPECT_EQ(form.ColPik1->SchemeColor(), RGBValue(40, 80, 200));
+    EXPECT_EQ(form.SelectedColour(), RGBValue(40, 80, 200));
+    EXPECT_EQ(scheme.SchemeName, "xp.col");  // only applying names the scheme
+
+    Release(form.Label7, Qt::RightButton);
+    Release(form.Command1);
+    EXPECT_EQ(applied.size(), 1);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(scheme.SchemeName, "sea.col");
+    EXPECT_EQ(appearance.FixedColour, RGBValue(40, 80, 200));
+    EXPECT_EQ(appearance.BorderWidth, 20);
+    EXPECT_EQ(appearance.BoardFontSize, 31);
+
+    form.Combo1->setEditText("lost");
+    AnswerNextBox();
+    emit form.Combo1->activated(0);
+    EXPECT_EQ(shown, QStringList{"Color Scheme: lost.col not found"});
+    EXPECT_EQ(scheme.SchemeName, "default.col");
+    EXPECT_EQ(form.ColPik1->SchemeColor(), 0u);
+    Release(form.Command2);
+    EXPECT_FALSE(form.isVisible());
+}
+
+}  // namespace
+}  // namespace lumeta

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "appearance/colour_parts.h"
+#include "appearance/scheme_file.h"
+#include "support/temp_dir.h"
+
+namespace lumeta {
+namespace {
+
+using testing::TempDir;
+
+std::uint32_t RGB(int r, int g, int b) {
+    return ComposeColour(r, g, b);
+}
+
+// A section: the header, then the given colour lines, the rest "1;1;1" up to 13.
+std::string Section(const std::string& header, std::vector<std::string> lines) {
+    lines.resize(13, "1;1;1");
+    std::string text = header + "\r\n";
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+SchemeSlots Marked() {
+    SchemeSlots table;
+    table.fill(RGB(9, 9, 9));
+    return table;
+}
+
+TEST(SchemeFileTest, LoadDerivesTheMenuAndShadowSlotsAndReadsNumbersByTheirPrefix) {
+    TempDir dir;
+    const std::string path =
+        dir.Write("all.col", Section("xp.col", {"0;0;0", " 12.5;13.5;7abc;ignored", "250;10;200",
+                                                "x;y;z", "20;33;100", ";;", "224;0;300"}) +
+                                 Section("two.col", {"0;0;0", "0;0;0", "224;230;0"}));
+    SchemeSlots table = Marked();
+    ASSERT_TRUE(LoadScheme(path, "xp.col", table));
+    EXPECT_EQ(table[1], RGB(12, 14, 7));     // halves to even, text after the number ignored
+    EXPECT_EQ(table[3], RGB(254, 42, 232));  // 282 is above 256: 254
+    EXPECT_EQ(table[4], RGB(20, 33, 100));
+    EXPECT_EQ(table[5], RGB(8, 1, 68));     // −12 is below 1: 8; 1 stays
+    EXPECT_EQ(table[6], RGB(224, 0, 255));  // above 255 counts as 255
+    EXPECT_EQ(table[13], RGB(9, 9, 9));     // never from the file
+
+    ASSERT_TRUE(LoadScheme(path, "two.col", table));
+    EXPECT_EQ(table[3], RGB(255, 254, 32));  // 256 stays 256 and composes as 255; 262 → 254
+
+    EXPECT_EQ(NumericPrefix("  -3e2x"), -300);
+    EXPECT_EQ(NumericPrefix("1e"), 1);
+    EXPECT_EQ(NumericPrefix("abc"), 0);
+}
+
+TEST(SchemeFileTest, NamesMatchWholeLinesOnlyAndAFailedLineKeepsTheSlotsBeforeIt) {
+    TempDir dir;
+    const std::string path =
+        dir.Write("all.col", "XP.col\r\nxp.col \rodd.col old\n" + Section("xp.col", {"5;5;5"}) +
+                                 Section("short.col", {"2;2;2", "3;3;3", "4;4"}) +
+                                 Section("huge.col", {"2;2;2", "40000;0;0"}));
+    const std::vector<std::string> listed = {"XP", "xp", "odd", "xp", "short", "huge"};
+    EXPECT_EQ(ListSchemes(path), listed);
+
+    SchemeSlots table = Marked();
+    ASSERT_TRUE(LoadScheme(path, "xp.col", table));
+    EXPECT_EQ(table[0], RGB(5, 5, 5));  // the exact header, not its look-alikes before it
+    EXPECT_FALSE(LoadScheme(path, "odd.col", table));
+    EXPECT_FALSE(LoadScheme(path, "Xp.col", table));
+
+    for (const auto& name : {"short.col", "huge.col"}) {
+        SCOPED_TRACE(name);
+        table = Marked();
+        EXPECT_FALSE(LoadScheme(path, name, table));
+        EXPECT_EQ(table[0], RGB(2, 2, 2));
+        EXPECT_EQ(table[2], RGB(9, 9, 9));
+        table = Marked();
+        EXPECT_FALSE(PreviewScheme(path, name, table, 0));
+        EXPECT_EQ(table[0], RGB(2, 2, 2));
+        EXPECT_EQ(table[2], RGB(9, 9, 9));
+    }
+    EXPECT_FALSE(LoadScheme(dir.File("missing.col"), "xp.col", table));
+    EXPECT_TRUE(ListSchemes(dir.File("missing.col")).empty());
+}
+
+TEST(SchemeFileTest, PreviewTakesTheLinesAsTheyStandAndDefaultReadsNoFile) {
+    TempDir dir;
+    const std::string path =
+        dir.Write("all.col",
+                  Section("blue.col", {"0;0;0", "0;0;0", "250;10;200", "1;2;3", "4;5;6", "7;8;9"}) +
+                      Section("Default.col", {"0;0;0", "0;0;0", "50;50;50"}));
+    SchemeSlots table = Marked();
+    EXPECT_EQ(PreviewScheme(path, "blue.col", table, 77), RGB(250, 10, 200));
+    EXPECT_EQ(table[3], RGB(1, 2, 3));
+    EXPECT_EQ(table[5], RGB(7, 8, 9));
+
+    table = Marked();
+    EXPECT_EQ(PreviewScheme(path, "Default.col", table, 0x80000005u), 0x80000005u);
+    EXPECT_EQ(table[2], 0x80000005u);
+    EXPECT_EQ(table[4], 0x80000005u);
+    EXPECT_EQ(table[3], 0u);
+    EXPECT_EQ(table[0], RGB(9, 9, 9));
+    EXPECT_TRUE(LoadScheme(path, "Default.col", table));  // the loader does read the file
+    EXPECT_EQ(table[2], RGB(50, 50, 50));
+}
+
+TEST(ColourPartsTest, ShadesAndButtonStepsRoundAndStayInRange) {
+    const std::uint32_t colour = RGB(200, 100, 50);
+    EXPECT_EQ(clrBlackness(colour, 128), RGB(100, 50, 25));
+    EXPECT_EQ(clrBlackness(colour, 0), RGB(0, 0, 0));
+    EXPECT_EQ(clrBlackness(colour, 256), colour);
+    EXPECT_EQ(clrWhiteness(colour, 128), RGB(228, 178, 152));
+    EXPECT_EQ(clrWhiteness(colour, 256), colour);
+    EXPECT_EQ(clrWhiteness(colour, 0), RGB(255, 255, 255));
+    EXPECT_EQ(AdjustedButtonColour(RGB(250, 5, 128), 10), RGB(255, 15, 138));
+    EXPECT_EQ(AdjustedButtonColour(RGB(250, 5, 128), -10), RGB(240, 10, 118));
+}
+
+// Contrast of a colour with the message box's near-black text, by relative luminance.
+double ContrastWithNearBlack(std::uint32_t colour) {
+    const auto linear = [](int part) {
+        const double c = part / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const auto luminance = [&](ColourParts p) {
+        return 0.2126 * linear(p.red) + 0.7152 * linear(p.green) + 0.0722 * linear(p.blue);
+    };
+    const double light = luminance(PartsOf(colour));
+    const double dark = luminance({2, 2, 2});
+    return (light + 0.05) / (dark + 0.05);
+}
+
+TEST(ShippedSchemesTest, EverySchemeLoadsAndKeepsNearBlackTextReadable) {
+    const std::string path = LUMETA_DATA_DIR "/all.col";
+    const std::vector<std::string> names = ListSchemes(path);
+    ASSERT_GE(names.size(), 6u);
+    EXPECT_NE(std::find(names.begin(), names.end(), "xp"), names.end());
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        SchemeSlots table{};
+        ASSERT_TRUE(LoadScheme(path, name + ".col", table));
+        EXPECT_GE(ContrastWithNearBlack(table[2]), 4.5);
+        EXPECT_GE(ContrastWithNearBlack(table[4]), 4.5);
+    }
+}
+
+}  // namespace
+}  // namespace lumeta
