@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <string>
 
+#include "app/app_folders.h"
 #include "app/config_file.h"
 #include "app/game_state.h"
 #include "generator/random_source.h"
@@ -17,9 +19,11 @@ class QMenu;
 
 namespace lumeta {
 
+class AboutForm;
 class BoardPicture;
 class BoxControl;
 class FNDialog;
+class Form4;
 class MsgForm;
 
 // The game window: the board picture, the command buttons, the two labels naming the
@@ -33,9 +37,11 @@ class Form1 : public QMainWindow {
     // The one-puzzle file every created puzzle is loaded from, in the working folder.
     static constexpr const char* kTempPuzzleFile = "tempcellnetpuzzle.txt";
 
-    // appDir is the program's folder (where "lumeta.cfg" lives); random is the program's
-    // one source of chance.
-    Form1(std::string appDir, RandomSource random, QWidget* parent = nullptr);
+    // folders says where the program's files lie; random is the program's one source of
+    // chance.
+    Form1(AppFolders folders, RandomSource random, QWidget* parent = nullptr);
+    // A portable copy in appDir, making its puzzles in the working folder.
+    Form1(const std::string& appDir, RandomSource random, QWidget* parent = nullptr);
     ~Form1() override;
 
     // From the built-in defaults to the remembered puzzle on the board: reads the
@@ -58,6 +64,12 @@ class Form1 : public QMainWindow {
     void OpenPuzzleFile();
     void OpenRecentFile(int entry);
     void SavePuzzle();
+    void HelpCommand();
+    void AboutCommand();
+    // Opens a file named on the command line as "Load Puzzle file" opens the one chosen.
+    void OpenPuzzleFileNamed(const std::string& path);
+    // Where a created puzzle is written.
+    std::string TempPuzzlePath() const;
     // Lists a file just opened in the "File" menu.
     void AddRecentFile(const std::string& path);
 
@@ -74,6 +86,8 @@ class Form1 : public QMainWindow {
     QLabel* Statx = nullptr;   // status line
     MsgForm* msgForm = nullptr;
     FNDialog* gf1 = nullptr;  // the open and save dialogs; never shown as a button
+    Form4* helpForm = nullptr;
+    QPointer<AboutForm> aboutForm;  // released when the about box is unloaded
 
     QAction* mnuloadpuzfile = nullptr;
     QAction* mnucolsch = nullptr;
@@ -105,6 +119,7 @@ class Form1 : public QMainWindow {
     void ReadConfiguration();
     ConfigSettings CurrentSettings() const;
     void ShowRecentFiles();
+    void ShowFileName(const QString& name);
     void ApplyBoardLook();
 
     void BuildBoard();
@@ -113,6 +128,7 @@ class Form1 : public QMainWindow {
     // Loads puzzle 1 of a file of `count` puzzles and says on the status line how it went.
     bool LoadFirstPuzzle(const std::string& path, int count);
     void SetBusyPointer(bool busy);
+    void LoadFileAndRemember(const std::string& path);
     int Message(const std::string& prompt, const QString& style);
     void Notice(const std::string& text);
     QString AskFileName(const char* title, const QString& mode);
