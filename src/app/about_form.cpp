@@ -8,6 +8,7 @@
 #include "app/button_pictures.h"
 #include "controls/box_control.h"
 #include "controls/colour_value.h"
+#include "controls/dialog_frame.h"
 #include "controls/twips.h"
 
 namespace lumeta {
@@ -43,8 +44,7 @@ QString AboutForm::AboutLines() {
 AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutForm"));
     setWindowTitle(QString::fromLatin1(kCaption));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(DialogFrame());
     setAttribute(Qt::WA_DeleteOnClose);
     setAutoFillBackground(true);
 

@@ -74,8 +74,9 @@ Form1::Form1(AppFolders folders, RandomSource random, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(kCaption));
     // The window keeps its designed size: it can be minimised, not maximised.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(ButtonPicturePixmap(ButtonPicture::Create, 64)));
 
     QFont windowFont(QStringLiteral("Arial"));

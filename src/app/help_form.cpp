@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/local_text.h"
+#include "controls/dialog_frame.h"
 #include "controls/twips.h"
 
 namespace lumeta {
@@ -32,8 +33,8 @@ bool IsPage(const QUrl& url) {
 Form4::Form4(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QString::fromLatin1(kCaption));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+    // The page may be read in a larger window: it can be maximised, not minimised.
+    setWindowFlags(DialogFrame() | Qt::WindowMaximizeButtonHint);
     WebBrowser1 = new QTextBrowser(this);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     WebBrowser1->setAccessibleName(QStringLiteral("Help page"));
