@@ -1,23 +1,33 @@
 #include "app/about_form.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 
-#include "app/button_pictures.h"
 #include "controls/box_control.h"
 #include "controls/colour_value.h"
 #include "controls/dialog_frame.h"
 #include "controls/twips.h"
 
+// The pictures live in the program's resources, which a library must load itself.
+static void LoadProgramPictures() {
+    Q_INIT_RESOURCE(app_pictures);
+}
+
 namespace lumeta {
+
+QPixmap ProgramPicture() {
+    LoadProgramPictures();
+    return QPixmap(QStringLiteral(":/lumeta/lumeta.png"));
+}
 
 namespace {
 
 // Places in twips: left, top, width, height.
-constexpr double kBoxWidth = 5400;
-constexpr double kBoxHeight = 3300;
+constexpr double kBoxWidth = 6900;
+constexpr double kBoxHeight = 3600;
 
 void SetColour(QWidget* widget, QPalette::ColorRole role, std::uint32_t colour) {
     QPalette palette = widget->palette();
@@ -45,7 +55,6 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutForm"));
     setWindowTitle(QString::fromLatin1(kCaption));
     setWindowFlags(DialogFrame());
-    setAttribute(Qt::WA_DeleteOnClose);
     setAutoFillBackground(true);
 
     const TwipScale scale = TwipScale::ForWidget(this);
@@ -53,7 +62,11 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAccessibleName(QStringLiteral("Lumeta"));
     const int pictureSize = scale.PixelsX(720);
-    Image1->setPixmap(ButtonPicturePixmap(ButtonPicture::Create, pictureSize, devicePixelRatio()));
+    QPixmap picture =
+        ProgramPicture().scaled(pictureSize * devicePixelRatio(), pictureSize * devicePixelRatio(),
+                                Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(devicePixelRatio());
+    Image1->setPixmap(picture);
     Image1->setGeometry(scale.Pixels(180, 180, 720, 720));
 
     AboutText = new QPlainTextEdit(this);
@@ -62,20 +75,21 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
     AboutText->setReadOnly(true);
     AboutText->setFrameShape(QFrame::NoFrame);
     AboutText->setPlainText(AboutLines());
-    AboutText->setGeometry(scale.Pixels(1080, 180, 4140, 2280));
+    AboutText->setGeometry(scale.Pixels(1080, 180, kBoxWidth - 1260, 2580));
     AboutText->viewport()->installEventFilter(this);
 
     Label1 = new QLabel(QStringLiteral("Version " LUMETA_VERSION), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAutoFillBackground(true);
     Label1->setAlignment(Qt::AlignCenter);
-    Label1->setGeometry(scale.Pixels(180, 2640, 1800, 345));
+    Label1->setGeometry(scale.Pixels(180, 2940, 1800, 345));
 
     aboutok = new BoxControl(this);
     aboutok->setObjectName(QStringLiteral("aboutok"));
     aboutok->SetCaption(QStringLiteral("OK"));
+    aboutok->SetBackColor(kSystemColourBit | 15);  // the system's button face until coloured
     aboutok->setAccessibleName(QStringLiteral("OK"));
-    aboutok->setGeometry(scale.Pixels(kBoxWidth - 1065, 2640, 885, 345));
+    aboutok->setGeometry(scale.Pixels(kBoxWidth - 1065, 2940, 885, 345));
     connect(aboutok, &BoxControl::MouseUp, this, &QWidget::hide);
 
     setFixedSize(scale.PixelsX(kBoxWidth), scale.PixelsY(kBoxHeight));
@@ -85,10 +99,18 @@ void AboutForm::ApplyColours(const ColourScheme& scheme, std::uint32_t nearBlack
     const std::uint32_t background = scheme.SchemeColours[2];
     SetColour(this, QPalette::Window, background);
     SetColour(AboutText, QPalette::Base, background);
+    // Dark text on the scheme's background, whatever the desktop's own text colour.
+    SetColour(AboutText, QPalette::Text, nearBlack);
     SetColour(Label1, QPalette::Window, scheme.ButtonColour());
     SetColour(Label1, QPalette::WindowText, nearBlack);
     aboutok->SetBackColor(scheme.ButtonColour());
     aboutok->SetForeColor(nearBlack);
+}
+
+void AboutForm::closeEvent(QCloseEvent* event) {
+    // Unloading releases the box (not at once: its modal loop is still running).
+    QDialog::closeEvent(event);
+    deleteLater();
 }
 
 bool AboutForm::eventFilter(QObject* watched, QEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPixmap>
 #include <cstdint>
 
 #include "appearance/colour_scheme.h"
@@ -11,6 +12,9 @@ class QPlainTextEdit;
 namespace lumeta {
 
 class BoxControl;
+
+// The program's picture, as the desktop's icon shows it.
+QPixmap ProgramPicture();
 
 // The about box: the rules in two lines, the program's name, year and licence, its
 // picture and version. OK and Escape hide it; a press on the text or the close box unloads
@@ -38,6 +42,7 @@ class AboutForm : public QDialog {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 };
 
 }  // namespace lumeta

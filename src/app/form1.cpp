@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/about_form.h"
 #include "app/app_files.h"
 #include "app/button_pictures.h"
 #include "app/form1_layout.h"
@@ -77,7 +78,7 @@ Form1::Form1(AppFolders folders, RandomSource random, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(ButtonPicturePixmap(ButtonPicture::Create, 64)));
+    setWindowIcon(QIcon(ProgramPicture()));
 
     QFont windowFont(QStringLiteral("Arial"));
     windowFont.setPointSizeF(8.25);

@@ -16,7 +16,11 @@ void Form1::HelpCommand() {
 
 void Form1::AboutCommand() {
     if (!aboutForm) aboutForm = new AboutForm(this);
-    aboutForm->ApplyColours(state_.scheme, state_.NearBlack);
+    // Until a colour scheme is loaded its table is empty (all black), and the box keeps
+    // the desktop's colours.
+    const ColourScheme& scheme = state_.scheme;
+    if (scheme.SchemeColours[2] != 0 || scheme.ButtonColour() != 0)
+        aboutForm->ApplyColours(scheme, state_.NearBlack);
     aboutForm->exec();
 }
 
