@@ -9,6 +9,7 @@ lumeta_packages=(
     g++ cmake make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev fonts-liberation
+    desktop-file-utils appstream dpkg-dev file
 )
 
 lumeta_install_missing() {

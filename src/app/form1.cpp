@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -14,6 +15,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/about_form.h"
 #include "app/app_files.h"
 #include "app/button_pictures.h"
 #include "app/form1_layout.h"
@@ -28,6 +30,7 @@
 #include "controls/msg_form.h"
 #include "controls/twips.h"
 #include "output/clipboard_copy.h"
+#include "output/prnt_form.h"
 #include "output/puzzle_printing.h"
 #include "puzzlefiles/puzzle_writer.h"
 #include "view/board_font.h"
@@ -47,6 +50,8 @@ constexpr std::uint32_t kListBackColour = kSystemColourBit | 5;
 constexpr std::uint32_t kButtonFaceColour = kSystemColourBit | 15;
 
 constexpr int kRightButton = 2;
+// The widest a recent file's path is shown in the menu, in pixels.
+constexpr int kRecentFileWidth = 420;
 
 // The character code of a key that types a character (Escape included); -1 for keys that
 // type none (arrows, Home, function keys) and for Tab, which moves the focus.
@@ -67,12 +72,19 @@ QString MenuCaption(const std::string& path) {
 
 }  // namespace
 
-Form1::Form1(std::string appDir, RandomSource random, QWidget* parent)
+Form1::Form1(const std::string& appDir, RandomSource random, QWidget* parent)
+    : Form1(PortableFolders(appDir), std::move(random), parent) {}
+
+Form1::Form1(AppFolders folders, RandomSource random, QWidget* parent)
     : QMainWindow(parent), random_(std::move(random)) {
-    state_.AppDir = AppDirOf(appDir);
+    state_.folders = std::move(folders);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(kCaption));
-    setWindowIcon(QIcon(ButtonPicturePixmap(ButtonPicture::Create, 64)));
+    // The window keeps its designed size: it can be minimised, not maximised.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(ProgramPicture()));
 
     QFont windowFont(QStringLiteral("Arial"));
     windowFont.setPointSizeF(8.25);
@@ -103,6 +115,7 @@ BoxControl* Form1::NewButton(const char* name, const QString& tooltip) {
     auto* button = new BoxControl(centralWidget());
     button->setObjectName(QLatin1String(name));
     button->setToolTip(tooltip);
+    button->setAccessibleName(tooltip);
     button->SetBackColor(kButtonFaceColour);
     return button;
 }
@@ -127,6 +140,8 @@ void Form1::BuildControls() {
     Picture1 = new BoardPicture(client);
     Picture1->SetTwipsPerPixel(state_.TwipsPerPixelX, state_.TwipsPerPixelY);
     Picture1->installEventFilter(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setAccessibleName(QStringLiteral("Puzzle board"));
 
     cmdshowsol = NewButton("cmdshowsol", QStringLiteral("Show Solution"));
     Statx = new QLabel(client);
@@ -176,6 +191,7 @@ void Form1::PlaceControls() {
                           static_cast<double>(state_.TwipsPerPixelY)};
     QWidget* client = centralWidget();
     client->setFixedSize(scale.PixelsX(kClientWidth), scale.PixelsY(kClientHeight));
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     for (const ControlPlace& place : kControlPlaces) {
         QWidget* control = client->findChild<QWidget*>(QLatin1String(place.name));
         if (!control) continue;
@@ -241,10 +257,6 @@ void Form1::BuildMenus() {
     puzzle->addSeparator();
     cancel(puzzle);
 
-    // Commands whose windows and dialogs are not part of the program yet.
-    for (QAction* later : {mnuhelp, mnuabout})
-        later->setEnabled(false);
-
     ShowRecentFiles();
 }
 
@@ -262,6 +274,8 @@ void Form1::ConnectCommands() {
     connect(mnuprint1, &QAction::triggered, this, [this] { PrintCommand(false); });
     connect(mnucopy2clip, &QAction::triggered, this, [this] { CopyToClipboard(false); });
     connect(mnucopyclipsol, &QAction::triggered, this, [this] { CopyToClipboard(true); });
+    connect(mnuhelp, &QAction::triggered, this, [this] { HelpCommand(); });
+    connect(mnuabout, &QAction::triggered, this, [this] { AboutCommand(); });
     for (int index = 0; index < RecentFiles::kEntries; ++index)
         connect(mnuoldfiles[index], &QAction::triggered, this,
                 [this, index] { OpenRecentFile(index); });
@@ -284,7 +298,12 @@ void Form1::ConnectCommands() {
 
 void Form1::ShowRecentFiles() {
     for (int index = 0; index < RecentFiles::kEntries; ++index) {
-        mnuoldfiles[index]->setText(MenuCaption(state_.recent.caption[index]));
+        // A long path is shortened in its middle, where it says least; the caption the
+        // configuration keeps stays whole.
+        const QString path = QtText(state_.recent.caption[index]);
+        const QString shown = fontMetrics().elidedText(path, Qt::ElideMiddle, kRecentFileWidth);
+        mnuoldfiles[index]->setText(MenuCaption(LocalText(shown)));
+        mnuoldfiles[index]->setToolTip(path);
         mnuoldfiles[index]->setVisible(state_.recent.Visible(index));
     }
     mnuoldfiles[5]->setVisible(state_.recent.SeparatorVisible());
@@ -302,7 +321,7 @@ void Form1::Startup() {
     s.scheme.SchemeColours[13] = 0;
 
     if (!optionsForm) {
-        optionsForm = new OptionsForm(s.scheme, s.appearance, s.AppDir, s.NearBlack, this);
+        optionsForm = new OptionsForm(s.scheme, s.appearance, s.folders.DataDir, s.NearBlack, this);
         connect(optionsForm, &OptionsForm::ApplyChanges, this, [this] { ApplyCommand(); });
     }
     optionsForm->ListFonts();
@@ -345,10 +364,14 @@ void Form1::Startup() {
     s.layout.NumHex = 7;
     BuildBoard();
 
-    // The remembered puzzle file, else the collection in the working folder.
+    // The remembered puzzle file, else the collection in the working folder; an installed
+    // copy, started from a folder without one, opens the collection it ships.
     if (s.current.PuzzleFile.empty() || !FileExists(s.current.PuzzleFile)) {
         s.current.PuzzleFile = "puzzles.txt";
         s.current.PuzzleNo = 1;
+        const std::string shipped = s.folders.DataDir + "puzzles.txt";
+        if (!FileExists(s.current.PuzzleFile) && s.folders.installed && FileExists(shipped))
+            s.current.PuzzleFile = shipped;
         if (!FileExists(s.current.PuzzleFile)) {
             s.current.PuzzleFile.clear();
             Statx->clear();
@@ -379,7 +402,10 @@ void Form1::Startup() {
 }
 
 void Form1::ReadConfiguration() {
-    const ConfigRead read = ReadcfgFile(state_.AppDir + kConfigFileName);
+    // An installed copy's folder for it may not exist yet on a first start.
+    std::error_code ec;
+    std::filesystem::create_directories(state_.folders.ConfigDir, ec);
+    const ConfigRead read = ReadcfgFile(state_.folders.ConfigDir + kConfigFileName);
     const ConfigSettings& c = read.settings;
     GameState& s = state_;
     s.scheme.SchemeName = c.SchemeName;
@@ -426,7 +452,8 @@ void Form1::ApplyBoardLook() {
 
 void Form1::LoadScheme(const std::string& name, int& found) {
     found = 1;
-    if (lumeta::LoadScheme(state_.AppDir + kSchemeFileName, name, state_.scheme.SchemeColours))
+    if (lumeta::LoadScheme(state_.folders.DataDir + kSchemeFileName, name,
+                           state_.scheme.SchemeColours))
         return;
     Message("Colour Scheme: " + name + " not found", QStringLiteral("vbok+vbcritical"));
     found = 0;
@@ -454,7 +481,7 @@ void Form1::ApplyCommand() {
 }
 
 bool Form1::SaveOptions() {
-    const std::string path = state_.AppDir + kConfigFileName;
+    const std::string path = state_.folders.ConfigDir + kConfigFileName;
     if (SavecfgFile(path, CurrentSettings())) return true;
     Message("Configuration file:\r\n" + path + "\r\ncould not be accessed, options not saved",
             QStringLiteral("vbcritical+vbok"));
@@ -500,11 +527,17 @@ void Form1::TakeLoadReport(const LoadReport& report) {
         Message(report.message, QStringLiteral("vbok+vbcritical"));
     if (!report.loaded()) return;
     Label1->setText(QtText(report.puzzleLabel));
-    label4->setText(QtText(report.fileLabel));
+    ShowFileName(QtText(report.fileLabel));
     label4->setToolTip(QtText(report.fileTooltip));
     state_.selection.Clear();
     state_.undo.Clear();
     Picture1->setFocus();
+}
+
+void Form1::ShowFileName(const QString& name) {
+    // A long name is cut short rather than run into the puzzle number; the tooltip keeps
+    // the full path.
+    label4->setText(label4->fontMetrics().elidedText(name, Qt::ElideRight, label4->width()));
 }
 
 void Form1::SetBusyPointer(bool busy) {
@@ -735,27 +768,37 @@ void Form1::CreateCommand() {
     // The window stays responsive: pending events run once per attempt.
     CreatePuzzle(s.layout, s.puzzle, s.perm, random_, [] { QCoreApplication::processEvents(); });
 
-    const bool written = WritePuzzleLine(s.layout, s.puzzle, kTempPuzzleFile, WriteMode::Replace);
+    const std::string file = TempPuzzlePath();
+    if (!s.folders.WorkDir.empty()) {
+        std::error_code ec;
+        std::filesystem::create_directories(s.folders.WorkDir, ec);
+    }
+    const bool written = WritePuzzleLine(s.layout, s.puzzle, file, WriteMode::Replace);
     if (written) {
         s.current.PuzzleCount = 1;
         int n = 1;
         int err = 0;
-        TakeLoadReport(LoadPuzzle(s.layout, s.puzzle, s.current, kTempPuzzleFile, n, err));
+        TakeLoadReport(LoadPuzzle(s.layout, s.puzzle, s.current, file, n, err));
     } else {
         KeepUnwrittenPuzzle();
     }
     DrawBoard(0);
-    Statx->setText(QStringLiteral("Puzzle created ..."));
+    // Without its file the puzzle can be played but not reset, reloaded or saved again.
+    Statx->setText(written ? QStringLiteral("Puzzle created ...")
+                           : QStringLiteral("Puzzle created, but not written to a file"));
     cmdcreate->SetEnabled(true);
     SetBusyPointer(false);
 
     if (!written) {
         std::error_code ec;
-        const std::string path = std::filesystem::absolute(kTempPuzzleFile, ec).string();
-        Message("Puzzle file:\r\n" + (ec ? std::string(kTempPuzzleFile) : path) +
-                    "\r\ncould not be written",
+        const std::string path = std::filesystem::absolute(file, ec).string();
+        Message("Puzzle file:\r\n" + (ec ? file : path) + "\r\ncould not be written",
                 QStringLiteral("vbok+vbcritical"));
     }
+}
+
+std::string Form1::TempPuzzlePath() const {
+    return state_.folders.WorkDir + kTempPuzzleFile;
 }
 
 void Form1::KeepUnwrittenPuzzle() {
@@ -768,7 +811,7 @@ void Form1::KeepUnwrittenPuzzle() {
     s.undo.Clear();
     s.current = CurrentPuzzle{};
     Label1->clear();
-    label4->clear();
+    ShowFileName(QString());
     label4->setToolTip(QString());
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <string>
 
+#include "app/app_folders.h"
 #include "app/config_file.h"
 #include "app/game_state.h"
 #include "generator/random_source.h"
@@ -17,9 +19,11 @@ class QMenu;
 
 namespace lumeta {
 
+class AboutForm;
 class BoardPicture;
 class BoxControl;
 class FNDialog;
+class Form4;
 class MsgForm;
 class PuzzlePrinting;
 class OptionsForm;
@@ -35,9 +39,11 @@ class Form1 : public QMainWindow {
     // The one-puzzle file every created puzzle is loaded from, in the working folder.
     static constexpr const char* kTempPuzzleFile = "tempcellnetpuzzle.txt";
 
-    // appDir is the program's folder (where "lumeta.cfg" lives); random is the program's
-    // one source of chance.
-    Form1(std::string appDir, RandomSource random, QWidget* parent = nullptr);
+    // folders says where the program's files lie; random is the program's one source of
+    // chance.
+    Form1(AppFolders folders, RandomSource random, QWidget* parent = nullptr);
+    // A portable copy in appDir, making its puzzles in the working folder.
+    Form1(const std::string& appDir, RandomSource random, QWidget* parent = nullptr);
     ~Form1() override;
 
     // From the built-in defaults to the remembered puzzle on the board: reads the
@@ -62,6 +68,12 @@ class Form1 : public QMainWindow {
     void SavePuzzle();
     void PrintCommand(bool wholeFile);
     void CopyToClipboard(bool solution);
+    void HelpCommand();
+    void AboutCommand();
+    // Opens a file named on the command line as "Load Puzzle file" opens the one chosen.
+    void OpenPuzzleFileNamed(const std::string& path);
+    // Where a created puzzle is written.
+    std::string TempPuzzlePath() const;
     // Lists a file just opened in the "File" menu.
     void AddRecentFile(const std::string& path);
     // The apply command the options dialog raises: reloads the scheme, puts it and the
@@ -85,6 +97,8 @@ class Form1 : public QMainWindow {
     FNDialog* gf1 = nullptr;             // the open and save dialogs; never shown as a button
     // The printing commands with the print-dialog object and the print window.
     PuzzlePrinting* printing = nullptr;
+    Form4* helpForm = nullptr;
+    QPointer<AboutForm> aboutForm;  // released when the about box is unloaded
 
     QAction* mnuloadpuzfile = nullptr;
     QAction* mnucolsch = nullptr;
@@ -116,6 +130,7 @@ class Form1 : public QMainWindow {
     void ReadConfiguration();
     ConfigSettings CurrentSettings() const;
     void ShowRecentFiles();
+    void ShowFileName(const QString& name);
     void ApplyBoardLook();
     void LoadScheme(const std::string& name, int& found);
 
@@ -125,6 +140,7 @@ class Form1 : public QMainWindow {
     // Loads puzzle 1 of a file of `count` puzzles and says on the status line how it went.
     bool LoadFirstPuzzle(const std::string& path, int count);
     void SetBusyPointer(bool busy);
+    void LoadFileAndRemember(const std::string& path);
     int Message(const std::string& prompt, const QString& style);
     void Notice(const std::string& text);
     QString AskFileName(const char* title, const QString& mode);

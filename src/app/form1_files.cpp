@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QMessageBox>
+#include <filesystem>
+#include <system_error>
 
 #include "app/app_files.h"
 #include "app/form1.h"
@@ -20,7 +22,7 @@ QString Form1::AskFileName(const char* title, const QString& mode) {
     gf1->SetTitle(QString::fromLatin1(title));
     gf1->SetFileTypes(QStringLiteral("*.txt"));
     gf1->SetFileTypesName(QtText(state_.AppTitle + " Files"));
-    gf1->SetDefaultDir(QtText(state_.AppDir));
+    gf1->SetDefaultDir(QtText(state_.folders.DialogDir));
     // "puzzles.txt" and the created puzzles' file are named relative to the working folder,
     // wherever the user browsed to.
     const QString working = QDir::currentPath();
@@ -34,6 +36,22 @@ void Form1::OpenPuzzleFile() {
     if (Busy()) return;
     const std::string path = LocalText(AskFileName("Select a saved game file to load", "OPEN"));
     if (path.empty()) return;
+    LoadFileAndRemember(path);
+}
+
+void Form1::OpenPuzzleFileNamed(const std::string& path) {
+    if (Busy() || path.empty()) return;
+    if (!FileExists(path)) {
+        Message("File does not exist:\r\n" + path, QStringLiteral("vbok+vbcritical"));
+        return;
+    }
+    // The configuration and the recent files keep full paths: the working folder changes.
+    std::error_code ec;
+    const std::filesystem::path full = std::filesystem::absolute(path, ec);
+    LoadFileAndRemember(ec ? path : full.lexically_normal().string());
+}
+
+void Form1::LoadFileAndRemember(const std::string& path) {
     const int count = CountPuzzles(path);
     if (count == 0) return;
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/app_folders.h"
 #include "app/recent_files.h"
 #include "appearance/colour_scheme.h"
 #include "board/board_layout.h"
@@ -21,7 +22,7 @@ namespace lumeta {
 // window's commands read and write it; nothing here knows about widgets.
 struct GameState {
     std::string AppTitle = "Lumeta";
-    std::string AppDir;  // the program's folder, ending with "/"
+    AppFolders folders;  // the program's folder and where its files lie
     int TwipsPerPixelX = 15;
     int TwipsPerPixelY = 15;
 

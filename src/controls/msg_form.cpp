@@ -8,9 +8,12 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <QScreen>
+#include <QWindow>
 #include <algorithm>
 
 #include "controls/colour_value.h"
+#include "controls/dialog_frame.h"
 #include "controls/message_icons.h"
 #include "controls/twips.h"
 
@@ -40,6 +43,30 @@ QStringList PromptLines(const QString& prompt) {
     return text.split(QLatin1Char('\n'));
 }
 
+// The prompt with every line wider than `widest` pixels broken, after a blank or a "/"
+// where one is near the end, else anywhere: a long path wraps instead of widening the box
+// beyond the screen.
+QString WrapPrompt(const QString& prompt, const QFontMetrics& metrics, int widest) {
+    QStringList lines;
+    for (QString line : PromptLines(prompt)) {
+        while (line.size() > 1 && metrics.horizontalAdvance(line) > widest) {
+            qsizetype fits = 1;
+            while (fits < line.size() && metrics.horizontalAdvance(line.left(fits + 1)) <= widest)
+                ++fits;
+            qsizetype cut = fits;
+            for (qsizetype at = fits; at > fits / 2; --at)
+                if (line[at - 1] == QLatin1Char(' ') || line[at - 1] == QLatin1Char('/')) {
+                    cut = at;
+                    break;
+                }
+            lines << line.left(cut);
+            line = line.mid(cut);
+        }
+        lines << line;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 // System colours come from the application's palette (the window's own carries the colours
 // set here), the same whether or not the window is active.
 QPalette SystemPalette() {
@@ -57,6 +84,7 @@ MsgForm::MsgForm(const ColourScheme& scheme, QWidget* parent)
       buttonColor_(kWindowColour),
       foreColor_(0) {
     setObjectName(QStringLiteral("MsgForm"));
+    setWindowFlags(DialogFrame());
     setModal(true);
     setWindowTitle(QGuiApplication::applicationDisplayName());
     QFont font(QStringLiteral("Arial"));
@@ -151,8 +179,8 @@ int MsgForm::MsgboxA(const QString& prompt, const QString& style) {
     mode_ = Mode::Message;
     Text1->hide();
     ApplyLook();
-    prompt_ = prompt;
-    Label1->setText(PromptLines(prompt).join(QLatin1Char('\n')));
+    prompt_ = FitPrompt(prompt, 2 * kLabelLeft);
+    Label1->setText(prompt_);
 
     HideIcons();
     ButtonLast = -1;
@@ -182,8 +210,8 @@ QString MsgForm::Inputbox(const QString& prompt, const QString& defaultText, int
     if (numeric == 1) SetDigitsOnly(Text1, true);
 
     ApplyLook();
-    prompt_ = prompt;
-    Label1->setText(PromptLines(prompt).join(QLatin1Char('\n')));
+    prompt_ = FitPrompt(prompt, kInputLabelLeft + 350);
+    Label1->setText(prompt_);
     QPalette fieldPalette = Text1->palette();
     fieldPalette.setColor(QPalette::Base, ColourFromValue(scheme_.ButtonColour(), SystemPalette()));
     Text1->setPalette(fieldPalette);
@@ -213,6 +241,42 @@ void MsgForm::SetDigitsOnly(QLineEdit* field, bool flag) {
         field->setValidator(nullptr);
     }
     if (old && old->parent() == field) delete old;
+}
+
+QString MsgForm::FitPrompt(const QString& prompt, double margins) const {
+    const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    const TwipScale scale = TwipScale::ForWidget(this);
+    const QMargins frame = FrameMargins();
+    const int available = shown->availableGeometry().width() - frame.left() - frame.right();
+    const int widest = std::max(1, available - scale.PixelsX(margins));
+    return WrapPrompt(prompt, QFontMetrics(font(), this), widest);
+}
+
+QMargins MsgForm::FrameMargins() const {
+    return windowHandle() ? windowHandle()->frameMargins() : QMargins();
+}
+
+void MsgForm::SetOuterSize(QSize outer) {
+    outerSize_ = outer;
+    FitOuterSize();
+}
+
+void MsgForm::FitOuterSize() {
+    // The layout's sizes include the frame and title bar, which the window manager adds
+    // around the inner area; their size is known only once the window has a frame.
+    if (outerSize_.isEmpty()) return;
+    const QMargins frame = FrameMargins();
+    const QSize inner = outerSize_.shrunkBy(frame);
+    if (inner != size()) setFixedSize(inner);
+}
+
+bool MsgForm::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    // The frame arrives some time after the window is shown: by the first move or
+    // activation the window manager has put it round the window.
+    if (event->type() == QEvent::Move || event->type() == QEvent::WindowActivate)
+        FitOuterSize();
+    return handled;
 }
 
 double MsgForm::PromptWidth(const QString& prompt) const {
@@ -251,7 +315,7 @@ void MsgForm::LayoutMessage(int last) {
             scale.Pixels(firstLeft + index * kButtonWidth, buttonTop, kButtonWidth, kButtonHeight));
         cmd[index]->show();
     }
-    setFixedSize(scale.PixelsX(width), scale.PixelsY(height));
+    SetOuterSize({scale.PixelsX(width), scale.PixelsY(height)});
 }
 
 void MsgForm::LayoutInput() {
@@ -277,7 +341,7 @@ void MsgForm::LayoutInput() {
 
     const double buttonsRight = kInputLabelLeft + kMessageButtons * kButtonWidth;
     if (buttonsRight + 350 > width) width = buttonsRight + 350;
-    setFixedSize(scale.PixelsX(width), scale.PixelsY(height));
+    SetOuterSize({scale.PixelsX(width), scale.PixelsY(height)});
 }
 
 void MsgForm::Choose(int index) {
@@ -360,6 +424,7 @@ void MsgForm::keyPressEvent(QKeyEvent* event) {
 
 void MsgForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    FitOuterSize();
     if (mode_ == Mode::Input)
         Text1->setFocus();
     else

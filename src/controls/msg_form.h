@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QMargins>
+#include <QSize>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -56,6 +58,7 @@ class MsgForm : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 
   public slots:
     // Closing the window other than by a button (its close box, the window manager).
@@ -74,6 +77,12 @@ class MsgForm : public QDialog {
     double PromptWidth(const QString& prompt) const;
     double PromptHeight(const QString& prompt) const;
     void SizeLabel(double left);
+    // The prompt wrapped to fit the screen's width beside `margins` twips.
+    QString FitPrompt(const QString& prompt, double margins) const;
+    QMargins FrameMargins() const;
+    // The window's size with its frame and title bar; the inner area gets the rest.
+    void SetOuterSize(QSize outer);
+    void FitOuterSize();
 
     const ColourScheme& scheme_;
     std::uint32_t backColor_;
@@ -84,6 +93,7 @@ class MsgForm : public QDialog {
     std::array<QString, kMessageButtons> cmdTags_;
     QString fieldTag_;  // the default text, for the "Default" button
     QString prompt_;
+    QSize outerSize_;
     int ButtonLast = -1;
     int Answer = 0;
     QString InputAnswer;

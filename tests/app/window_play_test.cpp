@@ -219,7 +219,8 @@ TEST_F(PlayTest, CreateMakesLoadsAndDrawsAPuzzleWithOneSolution) {
     EXPECT_EQ(texts.last(),
               Q("Puzzle file:\n" + WorkFile("tempcellnetpuzzle.txt") + "\ncould not be written"));
     EXPECT_EQ(CheckPuzzleLine(S().layout, OnBoard()).problem, "");
-    EXPECT_EQ(Shown() + Q(S().current.PuzzleFile), "Puzzle created ... |  | ");
+    EXPECT_EQ(Shown() + Q(S().current.PuzzleFile),
+              "Puzzle created, but not written to a file |  | ");
     made.push_back(OnBoard());
     form->mnureset->trigger();
     Click(form->cmdarrow[2]);

@@ -91,7 +91,7 @@ TEST_F(StartupTest, PlacesEveryControlAndMenuEntryWithTheRecentFilesOfTheConfigu
     EXPECT_EQ(Entries(menus[0]->menu()),
               QStringList({"Load Puzzle file", "-", "Edit Options", "Save Options", "-",
                            "Print Puzzle File", "-", "/p/a.txt", "[]", "/p/c&&d.txt", "[]", "[]",
-                           "-", "Help (off)", "About (off)", "Exit", "-", "Cancel"}));
+                           "-", "Help", "About", "Exit", "-", "Cancel"}));
     EXPECT_EQ(
         Entries(menus[1]->menu()),
         QStringList({"Create", "Save", "Reset", "-", "Copy to Clipboard", "Print", "-", "Cancel"}));

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <algorithm>
 #include <string>
 
@@ -67,6 +68,8 @@ class MsgFormTest : public ::testing::Test {
     }
 
     TwipScale Scale() const { return TwipScale::ForWidget(&form); }
+    // The layout sizes the window with its frame and title bar.
+    QSize Outer() const { return form.frameGeometry().size(); }
     int LineHeight() const { return QFontMetrics(form.font(), &form).height(); }
 
     ColourScheme scheme;
@@ -135,18 +138,18 @@ TEST_F(MsgFormTest, ClosingTheWindowAnswersCancelElseNoElseTheFirstButtonNeverYe
 
 TEST_F(MsgFormTest, ButtonRowIsCentredInAWindowAtLeastThreeButtonsWide) {
     Show("Hi", "vbyesnocancel");
-    EXPECT_EQ(form.width(), Scale().PixelsX(2655));
+    EXPECT_EQ(Outer().width(), Scale().PixelsX(2655));
     EXPECT_EQ(form.cmd[0]->x(), 0);
     EXPECT_EQ(form.cmd[0]->size(), QSize(Scale().PixelsX(885), Scale().PixelsY(345)));
     EXPECT_EQ(form.cmd[1]->x(), form.cmd[0]->geometry().right() + 1);
     EXPECT_EQ(form.cmd[2]->x(), form.cmd[1]->geometry().right() + 1);
-    EXPECT_EQ(form.cmd[2]->geometry().right() + 1, form.width());
+    EXPECT_EQ(form.cmd[2]->geometry().right() + 1, Outer().width());
 
     for (const char* style : {"vbok", "vbyesno", "vbyesnocancel"}) {
         Show(QString(60, QLatin1Char('M')), style);
         const int left = Row().front()->x();
         EXPECT_GT(left, 0) << style;
-        EXPECT_NEAR(left, form.width() - (Row().back()->geometry().right() + 1), 1) << style;
+        EXPECT_NEAR(left, Outer().width() - (Row().back()->geometry().right() + 1), 1) << style;
     }
 }
 
@@ -157,10 +160,10 @@ TEST_F(MsgFormTest, LabelSetsEqualMarginsAndTheButtonRowBelowItsLines) {
     const QRect label = form.Label1->geometry();
     EXPECT_EQ(label.topLeft(), scale.Pixels(930, 420));
     EXPECT_NEAR(label.width(), QFontMetrics(form.font(), &form).horizontalAdvance(prompt), 1);
-    EXPECT_NEAR(form.width() - (label.right() + 1), label.left(), 1);
+    EXPECT_NEAR(Outer().width() - (label.right() + 1), label.left(), 1);
     EXPECT_NEAR(label.height(), LineHeight() + scale.PixelsY(120), 1);
     EXPECT_NEAR(form.cmd[0]->y(), label.bottom() + 1 + scale.PixelsY(120), 1);
-    EXPECT_NEAR(form.height(), form.cmd[0]->y() + scale.PixelsY(345 + 600), 1);
+    EXPECT_NEAR(Outer().height(), form.cmd[0]->y() + scale.PixelsY(345 + 600), 1);
     EXPECT_EQ(form.Label1->textFormat(), Qt::PlainText);  // file names may hold "<" or "&"
     EXPECT_EQ(form.icons[4]->geometry(), scale.Pixels(240, 210, 480, 480));
     EXPECT_FALSE(form.icons[4]->pixmap().isNull());
@@ -172,6 +175,19 @@ TEST_F(MsgFormTest, LabelSetsEqualMarginsAndTheButtonRowBelowItsLines) {
         EXPECT_NEAR(form.cmd[0]->y() - oneLine, LineHeight(), 1);
         EXPECT_EQ(form.Label1->text(), "First line\nSecond line");
     }
+}
+
+TEST_F(MsgFormTest, ALongPathWrapsWithinTheScreenInsteadOfWideningTheBox) {
+    const QString path = "/home/player/" + QString("very long folder name/").repeated(30) + "p.txt";
+    Show("Puzzle file:\r\n" + path + "\r\ncould not be written", "vbok+vbcritical");
+    const int screenWidth = form.screen()->availableGeometry().width();
+    EXPECT_LE(Outer().width(), screenWidth);
+    EXPECT_GT(Outer().width(), screenWidth * 3 / 4);  // as wide as it may be, not narrower
+    const QStringList lines = form.Label1->text().split('\n');
+    EXPECT_GT(lines.size(), 3);
+    EXPECT_EQ(lines.join(""), "Puzzle file:" + path + "could not be written");  // nothing lost
+    EXPECT_TRUE(lines[1].endsWith('/'));  // broken after a folder
+    EXPECT_NEAR(form.cmd[0]->y(), form.Label1->geometry().bottom() + 1 + Scale().PixelsY(120), 1);
 }
 
 TEST_F(MsgFormTest, TakesTheWindowLookAndReplacesABlackButtonColour) {
@@ -232,7 +248,7 @@ TEST_F(MsgFormTest, InputBoxPutsFieldAndButtonsUnderTheLabel) {
     EXPECT_NEAR(form.cmd[0]->y(), field.bottom() + 1 + scale.PixelsY(10), 1);
     EXPECT_EQ(form.cmd[2]->x(), scale.PixelsX(700 + 2 * 885));
     // A short prompt: the window is as wide as the buttons plus 350 twips.
-    EXPECT_EQ(form.width(), scale.PixelsX(700 + 3 * 885 + 350));
+    EXPECT_EQ(Outer().width(), scale.PixelsX(700 + 3 * 885 + 350));
     EXPECT_EQ(form.Text1->palette().color(QPalette::Base), QColor(200, 210, 220));
     Show("Done", "vbok");
     EXPECT_TRUE(form.Text1->isHidden());  // a message box hides the field again

@@ -1,0 +1,161 @@
+#include <QDesktopServices>
+#include <QPlainTextEdit>
+#include <QTextBrowser>
+
+#include "app/about_form.h"
+#include "app/help_form.h"
+#include "controls/controls_test_helpers.h"
+#include "window_fixture.h"
+
+namespace lumeta {
+namespace {
+
+using namespace lumeta::testing;
+
+// Catches the addresses handed to the desktop's browser.
+class DesktopBrowser : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit DesktopBrowser(QObject* parent = nullptr) : QObject(parent) {
+        QDesktopServices::setUrlHandler("https", this, "Open");
+    }
+    ~DesktopBrowser() override { QDesktopServices::unsetUrlHandler("https"); }
+    QList<QUrl> opened;
+
+  public slots:
+    void Open(const QUrl& url) { opened << url; }
+};
+
+using HelpTest = WindowTest;
+
+TEST_F(HelpTest, ShowsThePageInAFolderWithBlanksFollowsItsOwnLinksAndSendsOthersToTheBrowser) {
+    const fs::path folder = dir.path() / "Mes Jeux à moi";
+    fs::create_directories(folder);
+    std::ofstream(folder / "lumeta.htm")
+        << "<html><body><h1>How to play</h1><a href='more.htm#end'>more</a>"
+           "<a href='https://example.org/x'>site</a></body></html>";
+    std::ofstream(folder / "more.htm") << "<html><body><p>Second page</p><a name='end'></a>"
+                                          "<a href='#end'>down</a></body></html>";
+    Form4 help;
+    help.SetUrl(Form4::HelpAddress(folder.string() + "/"));
+    EXPECT_EQ(help.windowTitle(), "Lumeta Help");
+    EXPECT_TRUE(help.Url().toString(QUrl::FullyEncoded).contains("Mes%20Jeux%20%C3%A0%20moi"));
+    EXPECT_TRUE(help.WebBrowser1->toPlainText().startsWith("How to play"));
+
+    DesktopBrowser browser;
+    emit help.WebBrowser1->anchorClicked(QUrl("https://example.org/x"));
+    EXPECT_EQ(browser.opened, QList<QUrl>{QUrl("https://example.org/x")});
+    EXPECT_TRUE(help.WebBrowser1->toPlainText().startsWith("How to play"));  // stays
+
+    emit help.WebBrowser1->anchorClicked(QUrl("more.htm#end"));
+    EXPECT_TRUE(help.WebBrowser1->toPlainText().startsWith("Second page"));
+    emit help.WebBrowser1->anchorClicked(QUrl("#end"));
+    EXPECT_EQ(help.WebBrowser1->source().fileName(), "more.htm");
+    EXPECT_EQ(browser.opened.size(), 1);
+}
+
+TEST_F(HelpTest, AMissingPageShowsPageNotFoundInTheWindowAndNothingElse) {
+    Start();
+    QString shown;
+    const QString missing = Q(AppDir()) + "lumeta.htm";
+    WhileModal(
+        form,
+        [&] {
+            auto* help = qobject_cast<Form4*>(QApplication::activeModalWidget());
+            ASSERT_NE(help, nullptr);
+            shown = help->WebBrowser1->toPlainText();
+            help->close();
+        },
+        [&] { form->mnuhelp->trigger(); });
+    EXPECT_EQ(form->mnuhelp->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_TRUE(shown.startsWith("Page not found")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(missing));
+    EXPECT_TRUE(texts.isEmpty());  // no message box
+}
+
+TEST_F(HelpTest, TheBrowserFillsTheWindowLessItsMarginsAndNeverGoesBelowNothing) {
+    Form4 help;
+    help.show();
+    const std::tuple<QSize, QSize> cases[] = {
+        {{600, 500}, {592, 488}},  // 120 and 180 twips less at 15 twips per pixel
+        {{6, 9}, {0, 0}},
+    };
+    for (const auto& [window, browser] : cases) {
+        help.resize(window);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(help.WebBrowser1->size(), browser);
+        EXPECT_EQ(help.WebBrowser1->pos(), QPoint(4, 4));
+    }
+}
+
+using AboutTest = WindowTest;
+
+TEST_F(AboutTest, ShowsTheRulesAndVersionHidesOnEscapeAndUnloadsOnAPressOnTheText) {
+    Start();
+    QPointer<AboutForm> shown;
+    const auto open = [&](std::function<void(AboutForm*)> act) {
+        WhileModal(
+            form,
+            [&] {
+                shown = qobject_cast<AboutForm*>(QApplication::activeModalWidget());
+                ASSERT_TRUE(shown);
+                act(shown);
+            },
+            [&] { form->mnuabout->trigger(); });
+    };
+    open([&](AboutForm* about) {
+        EXPECT_EQ(about->windowTitle(), "About Lumeta");
+        EXPECT_TRUE(about->isModal());
+        const QString text = about->AboutText->toPlainText();
+        EXPECT_TRUE(
+            text.contains("\nFill each hexagon with numbers 1 to 6.\n"
+                          "Two numbers at touching sides must add up to 7.\n"));
+        EXPECT_TRUE(text.startsWith("Lumeta 1.0, 20"));
+        EXPECT_TRUE(about->AboutText->isReadOnly());
+        EXPECT_EQ(about->Label1->text(), "Version 1.0");
+        EXPECT_FALSE(about->Image1->pixmap().isNull());
+        QTest::keyClick(about, Qt::Key_A);  // other keys change nothing
+        EXPECT_TRUE(about->isVisible());
+        QTest::keyClick(about, Qt::Key_Escape);
+    });
+    ASSERT_TRUE(shown);  // hidden, kept for the next time
+    EXPECT_FALSE(shown->isVisible());
+    AboutForm* first = shown;
+
+    open([&](AboutForm* about) {
+        EXPECT_EQ(about, first);
+        QTest::mouseClick(about->aboutok, Qt::LeftButton);
+    });
+    EXPECT_FALSE(shown->isVisible());
+
+    open([&](AboutForm* about) {
+        QTest::mousePress(about->AboutText->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    });
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(shown);  // unloaded: the next "About" makes a new box
+    EXPECT_FALSE(form->aboutForm);
+}
+
+TEST_F(AboutTest, TakesTheWindowBackgroundAndTheButtonColourOfTheScheme) {
+    AboutForm about;
+    ColourScheme scheme;
+    scheme.SchemeColours[2] = RGBValue(250, 240, 200);
+    scheme.SchemeColours[4] = RGBValue(120, 200, 160);
+    scheme.SchemeColours[13] = RGBValue(90, 90, 255);
+    scheme.ButtonSlot = 13;
+    about.ApplyColours(scheme, RGBValue(2, 2, 2));
+    const QColor background(250, 240, 200), button(90, 90, 255), nearBlack(2, 2, 2);
+    EXPECT_EQ(about.palette().color(QPalette::Window), background);
+    EXPECT_EQ(about.AboutText->palette().color(QPalette::Base), background);
+    EXPECT_EQ(about.AboutText->palette().color(QPalette::Text), nearBlack);
+    EXPECT_EQ(about.Label1->palette().color(QPalette::Window), button);
+    EXPECT_EQ(about.Label1->palette().color(QPalette::WindowText), nearBlack);
+    EXPECT_EQ(about.aboutok->BackColor(), RGBValue(90, 90, 255));
+    EXPECT_EQ(about.aboutok->ForeColor(), RGBValue(2, 2, 2));
+}
+
+}  // namespace
+}  // namespace lumeta
+
+#include "help_about_test.moc"

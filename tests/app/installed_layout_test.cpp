@@ -1,0 +1,140 @@
+#include <QProcess>
+
+#include "app/app_folders.h"
+#include "window_fixture.h"
+
+namespace lumeta {
+namespace {
+
+using namespace lumeta::testing;
+
+EnvironmentLookup Environment(std::map<std::string, std::string> values) {
+    return [values](const char* name) {
+        const auto found = values.find(name);
+        return found == values.end() ? std::string() : found->second;
+    };
+}
+
+TEST(AppFoldersTest, AnInstalledLayoutKeepsTheUsersFilesInTheXdgFoldersAPortableOneBesideItself) {
+    TempDir dir;
+    const fs::path prefix = dir.path() / "usr";
+    fs::create_directories(prefix / "bin");
+    fs::create_directories(prefix / "games");
+    fs::create_directories(prefix / "share" / "lumeta");
+    const std::string p = prefix.string();
+
+    const AppFolders installed = FindAppFolders(
+        p + "/bin/", Environment({{"HOME", "/home/ann"}, {"XDG_CONFIG_HOME", "/cfg"}}));
+    EXPECT_TRUE(installed.installed);
+    EXPECT_EQ(installed.AppDir, p + "/bin/");
+    EXPECT_EQ(installed.DataDir, p + "/share/lumeta/");
+    EXPECT_EQ(installed.ConfigDir, "/cfg/lumeta/");
+    EXPECT_EQ(installed.WorkDir, "/home/ann/.local/share/lumeta/");
+    EXPECT_EQ(installed.DialogDir, "/home/ann/");
+
+    // A relative XDG folder is ignored, as the standard asks.
+    const AppFolders relative = FindAppFolders(
+        p + "/bin",
+        Environment(
+            {{"HOME", "/home/ann"}, {"XDG_CONFIG_HOME", "cfg"}, {"XDG_DATA_HOME", "/data"}}));
+    EXPECT_EQ(relative.ConfigDir, "/home/ann/.config/lumeta/");
+    EXPECT_EQ(relative.WorkDir, "/data/lumeta/");
+
+    // Not "bin/" beside "share/lumeta/": everything beside the program, puzzles made in the
+    // working folder.
+    for (const std::string& folder : {p + "/games", p + "/share/lumeta"}) {
+        const AppFolders portable = FindAppFolders(folder, Environment({{"HOME", "/home/ann"}}));
+        EXPECT_FALSE(portable.installed);
+        EXPECT_EQ(portable.DataDir, folder + "/");
+        EXPECT_EQ(portable.ConfigDir, folder + "/");
+        EXPECT_EQ(portable.WorkDir, "");
+    }
+}
+
+class InstalledTest : public WindowTest {
+  protected:
+    void StartInstalled(const fs::path& bin) {
+        setenv("XDG_CONFIG_HOME", (dir.path() / "config").c_str(), 1);
+        setenv("XDG_DATA_HOME", (dir.path() / "data").c_str(), 1);
+        const AppFolders folders = FindAppFolders(bin.string());
+        ASSERT_TRUE(folders.installed);
+        installed_.reset();
+        form = &installed_.emplace(folders, RandomSource::Fixed(1));
+        form->Startup();
+        form->show();
+    }
+    ~InstalledTest() override {
+        installed_.reset();
+        unsetenv("XDG_CONFIG_HOME");
+        unsetenv("XDG_DATA_HOME");
+    }
+    std::optional<Form1> installed_;
+};
+
+TEST_F(InstalledTest, TheInstalledTreeOpensItsCollectionAndKeepsTheUsersFilesInTheXdgFolders) {
+    const fs::path prefix = dir.path() / "prefix with blanks";
+    QProcess install;
+    install.start("cmake", {"--install", LUMETA_BUILD_ROOT, "--prefix", Q(prefix.string())});
+    ASSERT_TRUE(install.waitForFinished(60000));
+    ASSERT_EQ(install.exitCode(), 0) << install.readAllStandardError().toStdString();
+    for (const char* shipped : {"puzzles.txt", "lumeta.htm", "lumeta-board.png"})
+        EXPECT_TRUE(fs::is_regular_file(prefix / "share" / "lumeta" / shipped)) << shipped;
+
+    StartInstalled(prefix / "bin");  // from a working folder without "puzzles.txt"
+    const std::string shipped = (prefix / "share" / "lumeta" / "puzzles.txt").string();
+    EXPECT_EQ(S().current.PuzzleFile, shipped);
+    EXPECT_EQ(Shown(), "Ready ... | p# 1 of 1200 | puzzles.txt");
+
+    EXPECT_TRUE(form->SaveOptions());
+    const fs::path config = dir.path() / "config" / "lumeta" / "lumeta.cfg";
+    EXPECT_EQ(ReadBytes(config.string()).substr(0, 8 + shipped.size()), "xp.col\r\n" + shipped);
+    form->mnucreate->trigger();
+    const fs::path made = dir.path() / "data" / "lumeta" / "tempcellnetpuzzle.txt";
+    EXPECT_EQ(ReadBytes(made.string()), OnBoard() + "\r\n");
+    EXPECT_EQ(Shown(), "Puzzle created ... | p# 1 of 1 | tempcellnetpuzzle.txt");
+    EXPECT_FALSE(fs::exists(prefix / "bin" / "lumeta.cfg"));  // nothing beside the program
+    EXPECT_TRUE(fs::is_empty(WorkFile("")));                  // nor in the working folder
+
+    // Nothing remembered: a collection in the working folder still comes first.
+    fs::remove(config);
+    WritePuzzles("puzzles.txt", 3);
+    StartInstalled(prefix / "bin");
+    EXPECT_EQ(S().current.PuzzleFile, "puzzles.txt");
+}
+
+using CommandLineTest = WindowTest;
+
+TEST_F(CommandLineTest, AFileNamedOnTheCommandLineOpensAtPuzzleOneAndJoinsTheRecentFiles) {
+    WritePuzzles("three.txt", 3);
+    Start();
+    form->OpenPuzzleFileNamed("three.txt");
+    EXPECT_EQ(Shown(), "Puzzle file read | p# 1 of 3 | three.txt");
+    EXPECT_EQ(S().current.PuzzleFile, WorkFile("three.txt"));  // a full path, kept as such
+    EXPECT_EQ(RecentMenu().first(), Q(WorkFile("three.txt")));
+
+    answers << "Ok";
+    form->OpenPuzzleFileNamed("none.txt");
+    EXPECT_EQ(texts.last(), "File does not exist:\nnone.txt");
+    EXPECT_EQ(S().current.PuzzleFile, WorkFile("three.txt"));
+}
+
+TEST(CommandLineProgramTest, HelpAndVersionPrintAndEndWithoutAWindow) {
+    const std::tuple<const char*, const char*> cases[] = {
+        {"--version", "lumeta " LUMETA_VERSION "\n"},
+        {"--help", "[FILE]"},
+    };
+    for (const auto& [option, says] : cases) {
+        QProcess lumeta;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("QT_QPA_PLATFORM");  // no window system is needed
+        environment.remove("DISPLAY");
+        lumeta.setProcessEnvironment(environment);
+        lumeta.start(LUMETA_BIN_DIR "/lumeta", {option});
+        ASSERT_TRUE(lumeta.waitForFinished(20000));
+        EXPECT_EQ(lumeta.exitCode(), 0) << option;
+        EXPECT_TRUE(QString(lumeta.readAllStandardOutput()).contains(says)) << option;
+    }
+}
+
+}  // namespace
+}  // namespace lumeta
