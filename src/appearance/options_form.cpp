@@ -288,7 +288,8 @@ void OptionsForm::SchemePicked() {
     ColPik1->Refresh();
     scheme_.SchemeColours[kUserButtonSlot] = scheme_.SchemeColours[kButtonFaceSlot];
     RepaintOptions();
-    SetSwatch(1, scheme_.Background());
+    // The clue digits keep their colour: a scheme's background is light by design, and
+    // clue digits in it would vanish on the board's fill.
     ColPik1->SetSchemeColor(*background);
 }
 
