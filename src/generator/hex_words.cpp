@@ -1,5 +1,6 @@
 #include "generator/hex_words.h"
 
+#include <bit>
 #include <utility>
 
 #include "generator/puzzle_generator.h"
@@ -126,10 +127,10 @@ HexWord LoneDigitRule(HexWord x) {
 
 // The cells that touch hexagon h, lane by lane.
 HexWord TouchingCells(const HexWordBoard& board, const HexWordGrid& grid, int h) {
-    HexWord touching = 0;
-    for (int s = 0; s < 6; ++s)
-        touching |= ((grid.hex[board.touchHex[h][s]] >> board.touchShift[h][s]) & 0xff) << (8 * s);
-    return touching;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(grid.hex.data());
+    const std::uint16_t* at = board.touchByte[h].data();
+    return HexWord{bytes[at[0]]} | HexWord{bytes[at[1]]} << 8 | HexWord{bytes[at[2]]} << 16 |
+           HexWord{bytes[at[3]]} << 24 | HexWord{bytes[at[4]]} << 32 | HexWord{bytes[at[5]]} << 40;
 }
 
 }  // namespace
@@ -148,8 +149,9 @@ HexWordBoard MakeHexWordBoard(const IndexedBoard& board) {
             const int t = board.touch[i];
             if (t < 0) continue;
             words.touchLanes[h] |= lane;
-            words.touchHex[h][s - 1] = static_cast<std::uint8_t>(t / 6 + 1);
-            words.touchShift[h][s - 1] = static_cast<std::uint8_t>(8 * (t % 6));
+            // The touching cell's byte in the grid's memory.
+            const int inWord = std::endian::native == std::endian::little ? t % 6 : 7 - t % 6;
+            words.touchByte[h][s - 1] = static_cast<std::uint16_t>((t / 6 + 1) * 8 + inWord);
         }
     }
     return words;
@@ -175,18 +177,19 @@ Verdict RunHexWordAttempt(const HexWordBoard& board, HexWordGrid& grid) {
     const int hexTotal = board.hexTotal;
     const int cycles = hexTotal * 5;
     for (int cycle = 1; cycle <= cycles; ++cycle) {
-        HexWordGrid before = grid;
+        HexWord changed = 0;  // the bits this cycle changed
 
         // The touch rule. An empty cell fails the attempt in this cycle whatever the
         // rules do after (no rule fills it), so it fails at once, and then no touching
-        // cell below is empty.
-        // On a fresh deal the open cells hold no clue digit already, so the first cycle
-        // has nothing to strike.
+        // cell below is empty. On a fresh deal the open cells hold no clue digit already,
+        // so the first cycle has nothing to strike.
         if (cycle > 1) {
             HexWord empty = 0;
             for (int h = 1; h <= hexTotal; ++h) {
-                grid.hex[h] = RemoveFixed(grid.hex[h]);
-                empty |= ~NonZeroTops(grid.hex[h]);
+                const HexWord x = RemoveFixed(grid.hex[h]);
+                changed |= x ^ grid.hex[h];
+                grid.hex[h] = x;
+                empty |= ~NonZeroTops(x);
             }
             if (empty & kLaneTops) return Verdict::Failed;
         }
@@ -199,6 +202,7 @@ Verdict RunHexWordAttempt(const HexWordBoard& board, HexWordGrid& grid) {
             const HexWord fixed = UnionOfLanes(x & ~open) * kLaneOnes;
             const HexWord left = x & ComplementLanes(TouchingCells(board, grid, h)) & ~fixed;
             if (active & kLaneTops & ~NonZeroTops(left)) return Verdict::Failed;
+            changed |= (x ^ left) & active;
             grid.hex[h] = (x & ~active) | (left & active);
         }
 
@@ -208,6 +212,7 @@ Verdict RunHexWordAttempt(const HexWordBoard& board, HexWordGrid& grid) {
         HexWord open = 0;
         for (int h = 1; h <= hexTotal; ++h) {
             const HexWord x = LoneDigitRule(ApplyPairRuleToHex(RemoveFixed(grid.hex[h])));
+            changed |= x ^ grid.hex[h];
             grid.hex[h] = x;
             const HexWord openTops = OpenTops(x);
             if (NonZeroTops(x) != kLaneTops || RepeatedDigits(x & ~WholeLanes(openTops)) != 0)
@@ -225,10 +230,7 @@ Verdict RunHexWordAttempt(const HexWordBoard& board, HexWordGrid& grid) {
         }
 
         // A cycle that changed nothing would repeat unchanged until the cycles run out.
-        bool changed = false;
-        for (int h = 1; h <= hexTotal; ++h)
-            changed = changed || before.hex[h] != grid.hex[h];
-        if (!changed) return Verdict::Failed;
+        if (changed == 0) return Verdict::Failed;
     }
     return Verdict::Failed;
 }

@@ -21,9 +21,9 @@ struct HexWordBoard {
     int hexTotal = 0;
     std::array<HexWord, kHexMax + 1> openLanes{};   // 0xff in the bytes of non-given cells
     std::array<HexWord, kHexMax + 1> touchLanes{};  // 0xff in the bytes of cells that touch one
-    // The touching cell of each side: its hexagon (0 on an outer side) and its byte.
-    std::array<std::array<std::uint8_t, 6>, kHexMax + 1> touchHex{};
-    std::array<std::array<std::uint8_t, 6>, kHexMax + 1> touchShift{};
+    // The byte of each side's touching cell in HexWordGrid (in hexagon 0, always zero,
+    // on an outer side).
+    std::array<std::array<std::uint16_t, 6>, kHexMax + 1> touchByte{};
     // The given sides of each hexagon in side order, as bit shifts.
     std::array<std::array<std::uint8_t, 6>, kHexMax + 1> givenShift{};
     std::array<std::uint8_t, kHexMax + 1> givenCount{};
