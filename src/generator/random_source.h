@@ -90,12 +90,18 @@ class RandomSource {
     // are made, so its value is converted only when the reading changes.
     float ClockTimer() {
         timespec now{};
-        clock_gettime(CLOCK_REALTIME_COARSE, &now);
+        readClock_(CLOCK_REALTIME_COARSE, &now);
         if (now.tv_sec == lastSeconds_ && now.tv_nsec == lastNanoseconds_) return lastTimer_;
         return ConvertClock(now);
     }
     float ConvertClock(const timespec& now);
 
+    // clock_gettime, or the kernel's own copy of it when it can be found: the C library's
+    // wrapper around it costs about as much again as the reading.
+    using ReadClock = int (*)(clockid_t, timespec*);
+    static ReadClock FastestClock();
+
+    ReadClock readClock_ = FastestClock();
     std::uint64_t state_;
     bool fixed_;
     float fixedTimer_;
