@@ -99,10 +99,9 @@ HexWord StrikeOwnedPairs(HexWord x) {
     return result;
 }
 
-}  // namespace
-
-HexWord ApplyPairRuleToHex(HexWord x) {
-    // Only cells with more than two digits lose digits, and only when two cells have two.
+// The pair rule: only cells of more than two digits lose digits, and only when two cells
+// have two, so the digits of each cell are counted first.
+inline HexWord PairRule(HexWord x) {
     HexWord count = x - ((x >> 1) & kLaneOnes * 0x55);
     count = (count & kLaneOnes * 0x33) + ((count >> 2) & kLaneOnes * 0x33);
     count = (count + (count >> 4)) & kLaneOnes * 0x0f;
@@ -112,8 +111,6 @@ HexWord ApplyPairRuleToHex(HexWord x) {
     if ((two & (two - 1)) == 0) return x;  // fewer than two pairs
     return StrikeOwnedPairs(x);
 }
-
-namespace {
 
 // A digit possible in one cell only becomes that cell's digit; of two such digits in
 // one cell the lower wins.
@@ -134,6 +131,10 @@ HexWord TouchingCells(const HexWordBoard& board, const HexWordGrid& grid, int h)
 }
 
 }  // namespace
+
+HexWord ApplyPairRuleToHex(HexWord x) {
+    return PairRule(x);
+}
 
 HexWordBoard MakeHexWordBoard(const IndexedBoard& board) {
     HexWordBoard words;
@@ -211,7 +212,7 @@ Verdict RunHexWordAttempt(const HexWordBoard& board, HexWordGrid& grid) {
         // digit fixed twice) the lone digit rule never mends, so the later check fails too.
         HexWord open = 0;
         for (int h = 1; h <= hexTotal; ++h) {
-            const HexWord x = LoneDigitRule(ApplyPairRuleToHex(RemoveFixed(grid.hex[h])));
+            const HexWord x = LoneDigitRule(PairRule(RemoveFixed(grid.hex[h])));
             changed |= x ^ grid.hex[h];
             grid.hex[h] = x;
             const HexWord openTops = OpenTops(x);
