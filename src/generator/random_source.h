@@ -60,9 +60,7 @@ class RandomSource {
             std::memcpy(&bits, &timerValue, sizeof bits);
             state = Mix64(state ^ ((std::uint64_t{bits} << 32) | bits)) + kGolden;
             if (n == 1) return 1;  // whatever the value: the state moves on all the same
-            // Below 2^53, so the signed conversion gives the same double, in fewer steps.
-            const double unit =
-                static_cast<double>(static_cast<std::int64_t>(Mix64(state) >> 11)) * 0x1.0p-53;
+            const double unit = static_cast<double>(Mix64(state) >> 11) * 0x1.0p-53;
             const int j = static_cast<int>(unit * n) + 1;
             return j > n ? n : j;
         };
