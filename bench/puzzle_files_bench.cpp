@@ -1,5 +1,5 @@
-// Reading a large puzzle file: counting its lines and loading its last puzzle, beside
-// `wc -l` on the same file for scale.
+// Reading a large puzzle file: counting its lines, loading its last puzzle, and both in
+// one pass, beside `wc -l` on the same file for scale.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -10,6 +10,7 @@
 
 #include "board/board_layout.h"
 #include "board/puzzle_state.h"
+#include "puzzlefiles/line_scanner.h"
 #include "puzzlefiles/puzzle_loader.h"
 
 namespace {
@@ -59,6 +60,16 @@ void BM_LoadLastPuzzle(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LoadLastPuzzle)->Unit(benchmark::kMillisecond);
+
+// What `show FILE -1` reads: the count and the last line in one pass.
+void BM_CountAndKeepLastLine(benchmark::State& state) {
+    const std::string& file = BigFile();
+    for (auto _ : state) {
+        const lumeta::LineScan scan = lumeta::CountAndKeepLine(file, -1, 42);
+        if (scan.lines != kLines || scan.text.size() != 42) state.SkipWithError("wrong scan");
+    }
+}
+BENCHMARK(BM_CountAndKeepLastLine)->Unit(benchmark::kMillisecond);
 
 // The yardstick: `wc -l` on the same file, the process start included.
 void BM_WcReference(benchmark::State& state) {

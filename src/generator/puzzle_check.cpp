@@ -9,9 +9,10 @@
 
 namespace lumeta {
 
-LineCheck CheckPuzzleLine(const BoardLayout& layout, std::string_view line) {
+namespace {
+
+LineCheck CheckLine(const IndexedBoard& board, SolutionCounter& counter, std::string_view line) {
     LineCheck check;
-    const IndexedBoard board = IndexBoard(layout);
     const std::size_t length = static_cast<std::size_t>(board.cellCount);
     if (line.size() != length) {
         check.problem = "has " + NumText(static_cast<long long>(line.size())) +
@@ -46,10 +47,16 @@ LineCheck CheckPuzzleLine(const BoardLayout& layout, std::string_view line) {
         }
     }
     check.valid = true;
-    const SolutionCount solutions = CountSolutions(layout, line, 2);
-    check.unique = solutions.count == 1;
+    check.unique = counter.Count(line, 2).count == 1;
     if (!check.unique) check.problem = "its clues have more than one solution";
     return check;
+}
+
+}  // namespace
+
+LineCheck CheckPuzzleLine(const BoardLayout& layout, std::string_view line) {
+    SolutionCounter counter(layout);
+    return CheckLine(IndexBoard(layout), counter, line);
 }
 
 std::string FileCheck::Summary() const {
@@ -62,12 +69,18 @@ FileCheck CheckPuzzleFile(const BoardLayout& layout, const std::string& path, st
     const TextLines file = ReadTextLines(path);
     result.readable = file.readable;
     if (!file.readable) return result;
-    std::unordered_set<std::string> seen;
+    // The board and the search's tables once for the whole file; lines compared as views
+    // into one case-folded copy of the text.
+    const IndexedBoard board = IndexBoard(layout);
+    SolutionCounter counter(layout);
+    const std::string folded = FoldCase(file.text);
+    std::unordered_set<std::string_view> seen;
     seen.reserve(file.lines.size());
     for (std::string_view line : file.lines) {
         ++result.lines;
-        if (seen.insert(FoldCase(line)).second) ++result.distinct;
-        const LineCheck check = CheckPuzzleLine(layout, line);
+        const auto at = static_cast<std::size_t>(line.data() - file.text.data());
+        if (seen.insert(std::string_view(folded).substr(at, line.size())).second) ++result.distinct;
+        const LineCheck check = CheckLine(board, counter, line);
         if (check.valid) ++result.valid;
         if (check.unique) ++result.unique;
         if (check.valid && check.unique) continue;

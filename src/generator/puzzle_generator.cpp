@@ -3,14 +3,9 @@
 #include <cstring>
 #include <utility>
 
-namespace lumeta {
+#include "generator/hex_words.h"
 
-void ShuffleDigits(DigitPerm& perm, RandomSource& random) {
-    for (int n = 6; n >= 1; --n) {
-        const int j = random.Draw(n);
-        std::swap(perm.entry[j], perm.entry[n]);
-    }
-}
+namespace lumeta {
 
 void SetOpenCandidates(const IndexedBoard& board, CandidateGrid& grid) {
     for (int h = 1; h <= board.hexTotal; ++h) {
@@ -64,14 +59,17 @@ long long CreatePuzzle(const BoardLayout& layout, PuzzleState& puzzle, DigitPerm
                        RandomSource& random, const AttemptHook& perAttempt) {
     const IndexedBoard board = IndexBoard(layout);
     if (board.cellCount == 0) return 0;  // no board built: nothing to make
-    CandidateGrid grid;
+    const HexWordBoard wordBoard = MakeHexWordBoard(board);
+    HexWordGrid words;
     long long attempts = 0;
     for (;;) {
         if (perAttempt) perAttempt();
         ++attempts;
-        StartAttempt(board, grid, perm, random);
-        if (RunAttempt(board, grid) == Verdict::Complete) break;
+        StartHexWordAttempt(wordBoard, words, perm, random);
+        if (RunHexWordAttempt(wordBoard, words) == Verdict::Complete) break;
     }
+    CandidateGrid grid;
+    HexWordsToGrid(wordBoard, words, grid);
     GridToSolution(board, grid, puzzle);
     return attempts;
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <utility>
 
 #include "board/board_layout.h"
 #include "board/puzzle_state.h"
@@ -21,7 +22,9 @@ struct DigitPerm {
 using AttemptHook = std::function<void()>;
 
 // Shuffles DigitPerm from the top down, one fresh draw per place.
-void ShuffleDigits(DigitPerm& perm, RandomSource& random);
+inline void ShuffleDigits(DigitPerm& perm, RandomSource& random) {
+    random.DrawDown(6, [&perm](int n, int j) { std::swap(perm.entry[j], perm.entry[n]); });
+}
 
 // Deals random clue digits (the given cells of a hexagon get different digits) and
 // gives every open cell the digits its hexagon's clues leave.
@@ -32,7 +35,8 @@ void StartAttempt(const IndexedBoard& board, CandidateGrid& grid, DigitPerm& per
 void SetOpenCandidates(const IndexedBoard& board, CandidateGrid& grid);
 
 // The deduction cycles of one attempt, at most NumHex × 5: Complete when every cell
-// holds one digit, Failed on a contradiction or when the cycles run out.
+// holds one digit, Failed on a contradiction or when the cycles run out. This runs the
+// rules one by one; CreatePuzzle gets the same results from hexagon words.
 Verdict RunAttempt(const IndexedBoard& board, CandidateGrid& grid);
 
 // Runs attempts until one completes and leaves the solved board in puzzle.Solution.

@@ -1,125 +1,183 @@
 #include "generator/puzzle_solver.h"
 
 #include <algorithm>
-#include <array>
-#include <vector>
-
-#include "generator/indexed_board.h"
 
 namespace lumeta {
 
 namespace {
 
-using Arrangement = std::array<std::uint8_t, 6>;  // digit of sides 1..6
-
-const std::vector<Arrangement>& AllArrangements() {
-    static const std::vector<Arrangement> all = [] {
-        std::vector<Arrangement> list;
-        Arrangement a = {1, 2, 3, 4, 5, 6};
-        do
-            list.push_back(a);
-        while (std::next_permutation(a.begin(), a.end()));
-        return list;
-    }();
-    return all;
+std::vector<std::array<int, 6>> AllArrangements() {
+    std::vector<std::array<int, 6>> list;
+    std::array<int, 6> a = {1, 2, 3, 4, 5, 6};
+    do
+        list.push_back(a);
+    while (std::next_permutation(a.begin(), a.end()));
+    return list;
 }
 
-class Search {
-  public:
-    Search(const IndexedBoard& board, int limit) : board_(board), limit_(limit) {}
-
-    SolutionCount Run(std::string_view line) {
-        // Each hexagon may take the arrangements of 1..6 that agree with its clues.
-        options_.assign(board_.hexTotal + 1, {});
-        for (int h = 1; h <= board_.hexTotal; ++h) {
-            for (const Arrangement& a : AllArrangements()) {
-                bool fits = true;
-                for (int s = 1; s <= 6 && fits; ++s) {
-                    const int i = CellIndex(h, s);
-                    if (!board_.given[i]) continue;
-                    const std::size_t at = static_cast<std::size_t>(board_.linePos[i]);
-                    fits = at < line.size() && line[at] == static_cast<char>('0' + a[s - 1]);
-                }
-                if (fits) options_[h].push_back(a);
-            }
-        }
-        PlanOrder();
-        digit_.fill(0);
-        Place(0);
-        return result_;
-    }
-
-  private:
-    // Hexagons in an order where each one touches as many placed ones as possible, so
-    // the touching sums prune early; ties go to the hexagon with fewer arrangements.
-    void PlanOrder() {
-        order_.clear();
-        std::vector<bool> placed(board_.hexTotal + 1, false);
-        for (int step = 0; step < board_.hexTotal; ++step) {
-            int best = 0, bestLinks = -1;
-            std::size_t bestOptions = 0;
-            for (int h = 1; h <= board_.hexTotal; ++h) {
-                if (placed[h]) continue;
-                int links = 0;
-                for (int s = 1; s <= 6; ++s) {
-                    const int t = board_.touch[CellIndex(h, s)];
-                    if (t >= 0 && placed[t / 6 + 1]) ++links;
-                }
-                if (links > bestLinks || (links == bestLinks && options_[h].size() < bestOptions)) {
-                    best = h;
-                    bestLinks = links;
-                    bestOptions = options_[h].size();
-                }
-            }
-            placed[best] = true;
-            order_.push_back(best);
-        }
-    }
-
-    void Place(std::size_t step) {
-        if (result_.count >= limit_) return;
-        if (step == order_.size()) {
-            if (result_.count++ == 0) result_.firstLine = Line();
-            return;
-        }
-        const int h = order_[step];
-        for (const Arrangement& a : options_[h]) {
-            bool fits = true;
-            for (int s = 1; s <= 6 && fits; ++s) {
-                const int t = board_.touch[CellIndex(h, s)];
-                if (t >= 0 && digit_[t] != 0) fits = digit_[t] + a[s - 1] == 7;
-            }
-            if (!fits) continue;
-            for (int s = 1; s <= 6; ++s)
-                digit_[CellIndex(h, s)] = a[s - 1];
-            Place(step + 1);
-            for (int s = 1; s <= 6; ++s)
-                digit_[CellIndex(h, s)] = 0;
-            if (result_.count >= limit_) return;
-        }
-    }
-
-    std::string Line() const {
-        std::string line(static_cast<std::size_t>(board_.cellCount), ' ');
-        for (int i = 0; i < board_.cellCount; ++i)
-            line[static_cast<std::size_t>(board_.linePos[i])] = static_cast<char>('0' + digit_[i]);
-        return line;
-    }
-
-    const IndexedBoard& board_;
-    const int limit_;
-    std::vector<std::vector<Arrangement>> options_;
-    std::vector<int> order_;
-    std::array<int, kCellIndexMax> digit_{};  // 0 while the cell's hexagon is not placed
-    SolutionCount result_;
-};
+int DigitOf(std::uint64_t arrangement, int shift) {
+    return static_cast<int>((arrangement >> shift) & 0xff);
+}
 
 }  // namespace
 
+// Groups the arrangements by key (0 .. keys - 1).
+template <typename KeyOf>
+void GroupBy(const std::vector<std::array<int, 6>>& all, std::size_t keys, KeyOf keyOf,
+             std::vector<std::uint32_t>& first, std::vector<std::uint64_t>& members) {
+    first.assign(keys + 1, 0);
+    for (const auto& a : all)
+        ++first[keyOf(a) + 1];
+    for (std::size_t key = 0; key < keys; ++key)
+        first[key + 1] += first[key];
+    std::vector<std::uint32_t> next(first.begin(), first.end() - 1);
+    members.resize(all.size());
+    for (const auto& a : all) {
+        std::uint64_t packed = 0;
+        for (int s = 1; s <= 6; ++s)
+            packed |= std::uint64_t(a[s - 1]) << (8 * (s - 1));
+        members[next[keyOf(a)]++] = packed;
+    }
+}
+
+SolutionCounter::SolutionCounter(const BoardLayout& layout) : board_(IndexBoard(layout)) {
+    const int hexTotal = board_.hexTotal;
+    clues_.resize(hexTotal + 1);
+    key_.resize(hexTotal + 1);
+    optionsBegin_.resize(hexTotal + 1);
+    optionsEnd_.resize(hexTotal + 1);
+    const std::vector<std::array<int, 6>> all = AllArrangements();
+    for (int h = 1; h <= hexTotal; ++h) {
+        HexClues& hex = clues_[h];
+        for (int s = 1; s <= 6; ++s)
+            if (board_.given[CellIndex(h, s)]) hex.givenSides.push_back(s);
+        // The clue key: the digits at the clues, read as a number in base 6.
+        std::size_t keys = 1;
+        for (std::size_t k = 0; k < hex.givenSides.size(); ++k)
+            keys *= 6;
+        const auto keyOf = [&](const std::array<int, 6>& a) {
+            std::size_t key = 0;
+            for (int s : hex.givenSides)
+                key = key * 6 + static_cast<std::size_t>(a[s - 1] - 1);
+            return key;
+        };
+        GroupBy(all, keys, keyOf, hex.byClues.first, hex.byClues.members);
+        if (hex.givenSides.size() > 4) continue;
+        for (int s = 1; s <= 6; ++s) {
+            Groups& groups = hex.byCluesAndSide[s - 1];
+            const auto keyWithSide = [&](const std::array<int, 6>& a) {
+                return keyOf(a) * 6 + static_cast<std::size_t>(a[s - 1] - 1);
+            };
+            GroupBy(all, keys * 6, keyWithSide, groups.first, groups.members);
+        }
+    }
+}
+
+// Each hexagon may take the arrangements that agree with its clues; false when one
+// cannot take any (a clue missing or not a digit 1..6).
+bool SolutionCounter::FindOptions(std::string_view line) {
+    for (int h = 1; h <= board_.hexTotal; ++h) {
+        const HexClues& hex = clues_[h];
+        std::size_t key = 0;
+        for (int s : hex.givenSides) {
+            const std::size_t at = static_cast<std::size_t>(board_.linePos[CellIndex(h, s)]);
+            if (at >= line.size() || line[at] < '1' || line[at] > '6') return false;
+            key = key * 6 + static_cast<std::size_t>(line[at] - '1');
+        }
+        key_[h] = key;
+        optionsBegin_[h] = hex.byClues.members.data() + hex.byClues.first[key];
+        optionsEnd_[h] = hex.byClues.members.data() + hex.byClues.first[key + 1];
+        if (optionsBegin_[h] == optionsEnd_[h]) return false;
+    }
+    return true;
+}
+
+// Hexagons in an order where each one touches as many placed ones as possible, so the
+// touching sums prune early; ties go to the hexagon with fewer arrangements.
+void SolutionCounter::PlanOrder() {
+    const int hexTotal = board_.hexTotal;
+    order_.clear();
+    links_.resize(hexTotal);
+    std::array<bool, kHexMax + 1> isPlaced{};
+    for (int step = 0; step < hexTotal; ++step) {
+        int best = 0, bestLinks = -1;
+        std::ptrdiff_t bestOptions = 0;
+        for (int h = 1; h <= hexTotal; ++h) {
+            if (isPlaced[h]) continue;
+            int links = 0;
+            for (int s = 1; s <= 6; ++s) {
+                const int t = board_.touch[CellIndex(h, s)];
+                if (t >= 0 && isPlaced[t / 6 + 1]) ++links;
+            }
+            const std::ptrdiff_t options = optionsEnd_[h] - optionsBegin_[h];
+            if (links > bestLinks || (links == bestLinks && options < bestOptions)) {
+                best = h;
+                bestLinks = links;
+                bestOptions = options;
+            }
+        }
+        std::vector<Link>& links = links_[step];
+        links.clear();
+        for (int s = 1; s <= 6; ++s) {
+            const int t = board_.touch[CellIndex(best, s)];
+            if (t >= 0 && isPlaced[t / 6 + 1])
+                links.push_back({8 * (s - 1), t / 6 + 1, 8 * (t % 6)});
+        }
+        isPlaced[best] = true;
+        order_.push_back(best);
+    }
+}
+
+void SolutionCounter::Place(std::size_t step) {
+    if (step == order_.size()) {
+        if (result_.count++ == 0) result_.firstLine = Line();
+        return;
+    }
+    // The digits the placed neighbours demand (7 less theirs), compared in one go.
+    Arrangement mask = 0, demanded = 0;
+    for (const Link& link : links_[step]) {
+        mask |= Arrangement{0xff} << link.shift;
+        demanded |= Arrangement(7 - DigitOf(placed_[link.otherHex], link.otherShift)) << link.shift;
+    }
+    const int h = order_[step];
+    const Arrangement* begin = optionsBegin_[h];
+    const Arrangement* end = optionsEnd_[h];
+    const std::vector<Link>& links = links_[step];
+    const Groups& bySide =
+        links.empty() ? clues_[h].byClues : clues_[h].byCluesAndSide[links[0].shift / 8];
+    if (!links.empty() && !bySide.first.empty()) {
+        const std::size_t group =
+            key_[h] * 6 + static_cast<std::size_t>((demanded >> links[0].shift) & 0xff) - 1;
+        begin = bySide.members.data() + bySide.first[group];
+        end = bySide.members.data() + bySide.first[group + 1];
+    }
+    for (const Arrangement* a = begin; a != end; ++a) {
+        if ((*a & mask) != demanded) continue;
+        placed_[h] = *a;
+        Place(step + 1);
+        if (result_.count >= limit_) return;
+    }
+}
+
+std::string SolutionCounter::Line() const {
+    std::string line(static_cast<std::size_t>(board_.cellCount), ' ');
+    for (int i = 0; i < board_.cellCount; ++i)
+        line[static_cast<std::size_t>(board_.linePos[i])] =
+            static_cast<char>('0' + DigitOf(placed_[i / 6 + 1], 8 * (i % 6)));
+    return line;
+}
+
+SolutionCount SolutionCounter::Count(std::string_view line, int limit) {
+    result_ = {};
+    if (board_.cellCount == 0 || limit <= 0 || !FindOptions(line)) return result_;
+    limit_ = limit;
+    PlanOrder();
+    Place(0);
+    return result_;
+}
+
 SolutionCount CountSolutions(const BoardLayout& layout, std::string_view line, int limit) {
-    const IndexedBoard board = IndexBoard(layout);
-    if (board.cellCount == 0 || limit <= 0) return {};
-    return Search(board, limit).Run(line);
+    return SolutionCounter(layout).Count(line, limit);
 }
 
 }  // namespace lumeta

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <time.h>
+
 #include <cstdint>
+#include <cstring>
 
 namespace lumeta {
 
@@ -20,20 +23,84 @@ class RandomSource {
     static RandomSource Fixed(std::uint64_t seed, float timerValue = 0.0f);
 
     // Seconds since local midnight, single precision, as the timer reads now.
-    float Timer();
+    float Timer() { return fixed_ ? fixedTimer_ : ClockTimer(); }
     // Mixes a timer value into the running state. The state is never reset.
-    void Reseed(float timerValue);
+    void Reseed(float timerValue) {
+        std::uint32_t bits = 0;
+        std::memcpy(&bits, &timerValue, sizeof bits);
+        // Mixing into the state keeps the stream going: with a constant value the step
+        // is a fixed permutation of the 2^64 states, not a restart.
+        state_ = Mix64(state_ ^ ((std::uint64_t{bits} << 32) | bits));
+    }
     // The next value in [0, 1), without re-seeding.
-    double Next();
+    double Next() {
+        state_ += kGolden;
+        return static_cast<double>(Mix64(state_) >> 11) * 0x1.0p-53;
+    }
 
     // Re-seeds from the timer and draws a value in [0, 1).
-    double DrawUnit();
+    double DrawUnit() {
+        Reseed(Timer());
+        return Next();
+    }
     // Re-seeds from the timer and draws 1..n: integer part of value × n, plus 1.
-    int Draw(int n);
+    int Draw(int n) {
+        const int j = static_cast<int>(DrawUnit() * n) + 1;
+        return j > n ? n : j;
+    }
+
+    // The draws of a shuffle from the top down: for n = top, top - 1, ..., 1 it re-seeds,
+    // draws j in 1..n as Draw(n) does and calls take(n, j). The same draws as Draw in
+    // that order, with the state kept in a register meanwhile.
+    template <typename Take>
+    void DrawDown(int top, Take take) {
+        std::uint64_t state = state_;
+        const auto draw = [&state](float timerValue, int n) {
+            std::uint32_t bits = 0;
+            std::memcpy(&bits, &timerValue, sizeof bits);
+            state = Mix64(state ^ ((std::uint64_t{bits} << 32) | bits)) + kGolden;
+            if (n == 1) return 1;  // whatever the value: the state moves on all the same
+            const double unit = static_cast<double>(Mix64(state) >> 11) * 0x1.0p-53;
+            const int j = static_cast<int>(unit * n) + 1;
+            return j > n ? n : j;
+        };
+        if (fixed_) {
+            for (int n = top; n >= 1; --n)
+                take(n, draw(fixedTimer_, n));
+        } else {
+            for (int n = top; n >= 1; --n)
+                take(n, draw(ClockTimer(), n));
+        }
+        state_ = state;
+    }
 
   private:
-    RandomSource(std::uint64_t state, bool fixed, float fixedTimer);
+    static constexpr std::uint64_t kGolden = 0x9e3779b97f4a7c15ULL;
 
+    // A bijective 64-bit mixer (the splitmix64 finaliser).
+    static std::uint64_t Mix64(std::uint64_t z) {
+        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+        return z ^ (z >> 31);
+    }
+
+    RandomSource(std::uint64_t state, bool fixed, float fixedTimer);
+    // The coarse clock is read before every draw; it ticks far more slowly than draws
+    // are made, so its value is converted only when the reading changes.
+    float ClockTimer() {
+        timespec now{};
+        readClock_(CLOCK_REALTIME_COARSE, &now);
+        if (now.tv_sec == lastSeconds_ && now.tv_nsec == lastNanoseconds_) return lastTimer_;
+        return ConvertClock(now);
+    }
+    float ConvertClock(const timespec& now);
+
+    // clock_gettime, or the kernel's own copy of it when it can be found: the C library's
+    // wrapper around it costs about as much again as the reading.
+    using ReadClock = int (*)(clockid_t, timespec*);
+    static ReadClock FastestClock();
+
+    ReadClock readClock_ = FastestClock();
     std::uint64_t state_;
     bool fixed_;
     float fixedTimer_;
@@ -41,6 +108,10 @@ class RandomSource {
     // change of the clock's offset (summer time) is picked up.
     std::int64_t midnight_ = 0;
     std::int64_t offsetValidUntil_ = 0;
+    // The last clock reading and its value.
+    std::int64_t lastSeconds_ = -1;
+    long lastNanoseconds_ = 0;
+    float lastTimer_ = 0.0f;
 };
 
 }  // namespace lumeta

@@ -19,4 +19,9 @@ struct LineScan {
 // keepChars characters of it. Memory stays bounded by the block size and keepChars.
 LineScan ScanLines(const std::string& path, std::int64_t wantLine = 0, std::size_t keepChars = 0);
 
+// Counts every line of the file and, in the same pass, keeps the first keepChars
+// characters of line wantLine (1-based), or of the last line for -1. `lines` is always the
+// whole count.
+LineScan CountAndKeepLine(const std::string& path, std::int64_t wantLine, std::size_t keepChars);
+
 }  // namespace lumeta

@@ -1,6 +1,8 @@
 #include "tools/tool_commands.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 
 #include "board/puzzle_state.h"
@@ -123,25 +125,26 @@ int RunShow(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     BoardLayout layout;
     PuzzleState puzzle;
     BuildBoard(layout, puzzle);
-    CurrentPuzzle current;
-    current.PuzzleCount = CountPuzzles(path);
-    if (current.PuzzleCount == 0) {
-        if (!ScanLines(path, 1, 0).readable)
-            err << kProgram << " show: " << ReadProblem(path) << "\n";
-        else
-            err << kProgram << " show: " << path << " does not appear to have any puzzles\n";
+    // The count and the line in one pass over the file.
+    const std::size_t boardCells = static_cast<std::size_t>(6) * layout.HexTotal;
+    const LineScan scan = CountAndKeepLine(path, number, boardCells);
+    if (!scan.readable) {
+        err << kProgram << " show: " << ReadProblem(path) << "\n";
         return 1;
     }
-    int n = number > current.PuzzleCount ? current.PuzzleCount + 1 : static_cast<int>(number);
-    int loadErr = 0;
-    const LoadReport report = LoadPuzzle(layout, puzzle, current, path, n, loadErr);
-    if (!report.loaded()) {
-        err << kProgram << " show: " << path << " has " << current.PuzzleCount
-            << (current.PuzzleCount == 1 ? " puzzle" : " puzzles") << "; there is no puzzle "
-            << number << "\n";
+    if (scan.lines == 0) {
+        err << kProgram << " show: " << path << " does not appear to have any puzzles\n";
         return 1;
     }
-    out << report.puzzleLabel << "  " << report.fileLabel << "\n\n"
+    const int count = static_cast<int>(std::min<std::int64_t>(scan.lines, INT_MAX));
+    if (!scan.found || number > count) {
+        err << kProgram << " show: " << path << " has " << count
+            << (count == 1 ? " puzzle" : " puzzles") << "; there is no puzzle " << number << "\n";
+        return 1;
+    }
+    PlacePuzzleLine(layout, puzzle, scan.text);
+    const int n = number == -1 ? count : static_cast<int>(number);
+    out << PuzzleLabelText(n, count) << "  " << FileLabelText(path) << "\n\n"
         << TextBoard(layout, puzzle, solution);
     return 0;
 }

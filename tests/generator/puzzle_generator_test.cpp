@@ -5,11 +5,13 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <map>
 #include <set>
 #include <sstream>
 #include <unordered_set>
 
 #include "board/num_text.h"
+#include "generator/hex_words.h"
 #include "generator/puzzle_check.h"
 #include "generator/puzzle_solver.h"
 #include "support/board_fixture.h"
@@ -161,6 +163,19 @@ TEST(GeneratorRules, StrikeTheDigitsTheirRuleExcludesAndNoOthers) {
     ExpectRule("a lone digit", ApplyLoneDigitRule,
                {{4, "16 2345 2345 2345 2345 2345"}, {5, "12356 12356 4 12356 12356 1236"}},
                {{4, "1 2345 2345 2345 2345 2345"}, {5, "12356 12356 4 12356 12356 1236"}});
+}
+
+TEST(HexWordRules, StrikeOwnedPairsInTheOrderOfTheRuleOnDigitSets) {
+    for (const char* hexagon : {"34 34 12 12 1234 *", "25 25 1256 23 * *", "25 25 25 * * *",
+                                "12 12 123 124 1234 56", "23 23 14 14 1234 *"}) {
+        RuleBoard r({{4, hexagon}});
+        const HexWordBoard words = MakeHexWordBoard(r.board);
+        HexWordGrid before, after;
+        HexWordsFromGrid(words, r.grid, before);
+        ApplyPairRule(r.board, r.grid);
+        HexWordsFromGrid(words, r.grid, after);
+        EXPECT_EQ(ApplyPairRuleToHex(before.hex[4]), after.hex[4]) << hexagon;
+    }
 }
 
 TEST(CheckBoardState, FailsOnAnEmptyCellOrARepeatedDigitAndOnABrokenPairOnceNoCellIsOpen) {
@@ -339,6 +354,34 @@ TEST(CreatePuzzle, MatchesTheMethodWorkedOnCandidateTextsOnTheSameRandomStream) 
         stalled += literal.stalled;
     }
     EXPECT_GT(stalled, 0) << "the sample holds no attempt that ran out of cycles";
+}
+
+// CreatePuzzle works on hexagon words; every attempt, not just the ones that complete,
+// must end as the rules run one by one end it.
+TEST(HexWordAttempt, DealsAndEndsEveryAttemptAsTheRulesRunOneByOneDo) {
+    const BoardLayout layout = testing::BuiltBoard(7).layout;
+    const IndexedBoard board = IndexBoard(layout);
+    const HexWordBoard words = MakeHexWordBoard(board);
+    RandomSource byRule = RandomSource::Fixed(11), byWord = RandomSource::Fixed(11);
+    DigitPerm permByRule, permByWord;
+    std::map<Verdict, int> verdicts;
+    for (int n = 0; n < 20000; ++n) {
+        CandidateGrid grid, fromWords;
+        HexWordGrid hexes;
+        StartAttempt(board, grid, permByRule, byRule);
+        StartHexWordAttempt(words, hexes, permByWord, byWord);
+        HexWordsToGrid(words, hexes, fromWords);
+        ASSERT_EQ(fromWords.cell, grid.cell) << "deal " << n;
+        ASSERT_EQ(permByWord.entry, permByRule.entry) << "deal " << n;
+        const Verdict verdict = RunAttempt(board, grid);
+        ASSERT_EQ(RunHexWordAttempt(words, hexes), verdict) << "attempt " << n;
+        ++verdicts[verdict];
+        HexWordsToGrid(words, hexes, fromWords);
+        if (verdict == Verdict::Complete) {
+            ASSERT_EQ(fromWords.cell, grid.cell) << "attempt " << n;
+        }
+    }
+    EXPECT_GT(verdicts[Verdict::Complete], 50);
 }
 
 TEST(CreatePuzzle, RepeatsARunWithTheSameSeedOnlyAndMakesNoRepeatInALongRun) {

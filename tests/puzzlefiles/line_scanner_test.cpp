@@ -36,6 +36,26 @@ INSTANTIATE_TEST_SUITE_P(
         LineEndCase{"NulBytesAreText", std::string("a\0b\nc\0", 6), 2}),
     [](const auto& info) { return info.param.name; });
 
+// Counting and keeping a line in one pass gives what counting and then seeking gives.
+void ExpectCountAndKeepAgreeWithScanLines(const std::string& file) {
+    const std::int64_t lines = ScanLines(file).lines;
+    for (std::int64_t n :
+         {std::int64_t{-1}, std::int64_t{1}, std::int64_t{2}, lines - 1, lines, lines + 1}) {
+        const LineScan one = CountAndKeepLine(file, n, 20);
+        const LineScan seek = ScanLines(file, n == -1 ? lines : n, 20);
+        EXPECT_EQ(one.lines, lines) << file << " line " << n;
+        EXPECT_EQ(one.found, seek.found) << file << " line " << n;
+        EXPECT_EQ(one.text, seek.text) << file << " line " << n;
+    }
+}
+
+TEST_P(LineEnds, CountedAndKeptInOnePassAsWhenSoughtLineByLine) {
+    TempDir dir;
+    ExpectCountAndKeepAgreeWithScanLines(dir.Write("f.txt", GetParam().bytes + "x"));
+    ExpectCountAndKeepAgreeWithScanLines(dir.Write("g.txt", "x" + GetParam().bytes));
+    ExpectCountAndKeepAgreeWithScanLines(dir.Write("h.txt", GetParam().bytes));
+}
+
 TEST(ScanLines, FindsAWantedLineAndKeepsOnlyItsFirstCharacters) {
     TempDir dir;
     const auto file = dir.Write("f.txt", "first\r\nsecond line\rthird\n\r\nfifth");
@@ -72,6 +92,13 @@ TEST(ScanLines, HandlesACrLfSplitAcrossReadBlocks) {
     }
     EXPECT_EQ(ScanLines(file, lines, 20).text, NumberedLine(lines));
     EXPECT_FALSE(ScanLines(file, lines + 1, 20).found);
+    for (std::int64_t n = 61679; n <= 61684; ++n)
+        EXPECT_EQ(CountAndKeepLine(file, n, 20).text, NumberedLine(n));
+    ExpectCountAndKeepAgreeWithScanLines(file);
+    // The last line, whose line end is the block's last byte, or whose end is split.
+    ExpectCountAndKeepAgreeWithScanLines(dir.Write("cut.txt", bytes.substr(0, 1 << 20)));
+    ExpectCountAndKeepAgreeWithScanLines(dir.Write("cut2.txt", bytes.substr(0, (1 << 20) + 1)));
+    ExpectCountAndKeepAgreeWithScanLines(dir.Write("cut3.txt", bytes.substr(0, (1 << 20) + 5)));
 }
 
 TEST(ScanLines, KeepsMemoryBoundedOnAHugeLineWithoutLineEnd) {
@@ -81,12 +108,15 @@ TEST(ScanLines, KeepsMemoryBoundedOnAHugeLineWithoutLineEnd) {
     EXPECT_TRUE(scan.found);
     EXPECT_EQ(scan.text, std::string(42, '3'));
     EXPECT_EQ(ScanLines(file).lines, 1);
+    EXPECT_EQ(CountAndKeepLine(file, -1, 42).text, std::string(42, '3'));
 }
 
 TEST(ScanLines, ReportsUnreadableFiles) {
     TempDir dir;
     EXPECT_FALSE(ScanLines(dir.File("missing.txt")).readable);
     EXPECT_FALSE(ScanLines(dir.path().string()).readable);  // a folder
+    EXPECT_FALSE(CountAndKeepLine(dir.File("missing.txt"), -1, 42).readable);
+    EXPECT_FALSE(CountAndKeepLine(dir.path().string(), -1, 42).readable);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 
 #include "support/board_fixture.h"
@@ -28,6 +29,25 @@ TEST(CreateCommand, PrintsOrWritesNPuzzlesThatASeedReproduces) {
     TempDir dir;
     EXPECT_EQ(Tools({"create", "5", "--out", dir.File("p.txt"), "--seed", "3"}).out, "");
     EXPECT_EQ(ReadBytes(dir.File("p.txt")), crlf);
+}
+
+// The file's SHA-256 as coreutils' sha256sum prints it.
+std::string Sha256(const std::string& path) {
+    std::FILE* pipe = popen(("sha256sum '" + path + "'").c_str(), "r");
+    if (!pipe) return "sha256sum did not start";
+    char digest[65] = {};
+    const std::size_t got = std::fread(digest, 1, 64, pipe);
+    pclose(pipe);
+    return std::string(digest, got);
+}
+
+// Speeding up the generator must not change a single puzzle it makes.
+TEST(CreateCommand, WritesForSeed1TheSameFileAsEverBefore) {
+    TempDir dir;
+    const ToolRun run = Tools({"create", "5000", "--seed", "1", "--out", dir.File("p.txt")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Sha256(dir.File("p.txt")),
+              "94b43116d432deaeda292829ed83ba72bb711257edba2c162da9f0443ff2f94d");
 }
 
 TEST(GeneratorCommands, AnswerWithTheirResultOrAClearErrorAndTheExitStatus) {

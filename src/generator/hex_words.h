@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "generator/generator_rules.h"
+#include "generator/indexed_board.h"
+#include "generator/random_source.h"
+
+namespace lumeta {
+
+struct DigitPerm;
+
+// The six candidate sets of a hexagon in one word, byte s-1 for side s (bytes 6 and 7
+// stay zero), so that the rules work on a whole hexagon at once. The results are those
+// of the rules cell by cell on a CandidateGrid.
+using HexWord = std::uint64_t;
+
+// The board's shape for hexagon words, prepared once.
+struct HexWordBoard {
+    int hexTotal = 0;
+    std::array<HexWord, kHexMax + 1> openLanes{};   // 0xff in the bytes of non-given cells
+    std::array<HexWord, kHexMax + 1> touchLanes{};  // 0xff in the bytes of cells that touch one
+    // The byte of each side's touching cell in HexWordGrid (in hexagon 0, always zero,
+    // on an outer side).
+    std::array<std::array<std::uint16_t, 6>, kHexMax + 1> touchByte{};
+    // The given sides of each hexagon in side order, as bit shifts.
+    std::array<std::array<std::uint8_t, 6>, kHexMax + 1> givenShift{};
+    std::array<std::uint8_t, kHexMax + 1> givenCount{};
+};
+
+HexWordBoard MakeHexWordBoard(const IndexedBoard& board);
+
+// Hexagon 0 stays zero: it is what an outer side touches.
+struct HexWordGrid {
+    std::array<HexWord, kHexMax + 1> hex{};
+};
+
+// StartAttempt on hexagon words: the same draws, the same DigitPerm, the same cells.
+void StartHexWordAttempt(const HexWordBoard& board, HexWordGrid& grid, DigitPerm& perm,
+                         RandomSource& random);
+
+// RunAttempt on hexagon words, on a grid as StartHexWordAttempt leaves it: the same
+// verdict and, when Complete, the same cells.
+Verdict RunHexWordAttempt(const HexWordBoard& board, HexWordGrid& grid);
+
+// The pair rule on one hexagon whose fixed digits are struck already.
+HexWord ApplyPairRuleToHex(HexWord x);
+
+void HexWordsToGrid(const HexWordBoard& board, const HexWordGrid& words, CandidateGrid& grid);
+void HexWordsFromGrid(const HexWordBoard& board, const CandidateGrid& grid, HexWordGrid& words);
+
+}  // namespace lumeta
