@@ -178,8 +178,9 @@ TEST_F(AppearanceTest, ApplyChangesRestylesTheWindowAndSaveOptionsKeepsItForTheN
     std::getline(saved, scheme), std::getline(saved, file), std::getline(saved, font);
     std::getline(saved, numbers);
     EXPECT_EQ(scheme, "sandstone.col\r");
-    EXPECT_EQ(numbers, " 1  11  0  " + std::to_string(sandstone[2]) + "  0  128  16711680  3  " +
-                           std::to_string(sandstone[4]) + " \r");
+    // The clue digits keep their red through the scheme pick.
+    EXPECT_EQ(numbers,
+              " 1  11  0  255  0  128  16711680  3  " + std::to_string(sandstone[4]) + " \r");
 
     Start();
     EXPECT_EQ(S().scheme.SchemeName, "sandstone.col");
