@@ -54,6 +54,12 @@ class RandomSource {
     // that order, with the state kept in a register meanwhile.
     template <typename Take>
     void DrawDown(int top, Take take) {
+        DrawDownRepeatedly(1, top, take, [](int) {});
+    }
+    // DrawDown times times over, calling done(t) after round t = 0, 1, ...: the state
+    // stays in a register from the first draw to the last.
+    template <typename Take, typename Done>
+    void DrawDownRepeatedly(int times, int top, Take take, Done done) {
         std::uint64_t state = state_;
         const auto draw = [&state](float timerValue, int n) {
             std::uint32_t bits = 0;
@@ -65,11 +71,17 @@ class RandomSource {
             return j > n ? n : j;
         };
         if (fixed_) {
-            for (int n = top; n >= 1; --n)
-                take(n, draw(fixedTimer_, n));
+            for (int t = 0; t < times; ++t) {
+                for (int n = top; n >= 1; --n)
+                    take(n, draw(fixedTimer_, n));
+                done(t);
+            }
         } else {
-            for (int n = top; n >= 1; --n)
-                take(n, draw(ClockTimer(), n));
+            for (int t = 0; t < times; ++t) {
+                for (int n = top; n >= 1; --n)
+                    take(n, draw(ClockTimer(), n));
+                done(t);
+            }
         }
         state_ = state;
     }
