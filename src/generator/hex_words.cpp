@@ -160,18 +160,22 @@ HexWordBoard MakeHexWordBoard(const IndexedBoard& board) {
 
 void StartHexWordAttempt(const HexWordBoard& board, HexWordGrid& grid, DigitPerm& perm,
                          RandomSource& random) {
-    for (int h = 1; h <= board.hexTotal; ++h) {
-        ShuffleDigits(perm, random);
-        HexWord word = 0;
-        unsigned clues = 0;
-        for (int k = 0; k < board.givenCount[h]; ++k) {
-            const unsigned digit = DigitBit(perm.entry[k + 1]);
-            clues |= digit;
-            word |= HexWord{digit} << board.givenShift[h][k];
-        }
-        grid.hex[h] = word | ((RemoveDigits(kAllDigits, static_cast<DigitSet>(clues)) * kLaneOnes) &
-                              board.openLanes[h]);
-    }
+    // ShuffleDigits for each hexagon in turn, then its cells from the shuffled digits.
+    random.DrawDownRepeatedly(
+        board.hexTotal, 6, [&perm](int n, int j) { std::swap(perm.entry[j], perm.entry[n]); },
+        [&](int t) {
+            const int h = t + 1;
+            HexWord word = 0;
+            unsigned clues = 0;
+            for (int k = 0; k < board.givenCount[h]; ++k) {
+                const unsigned digit = DigitBit(perm.entry[k + 1]);
+                clues |= digit;
+                word |= HexWord{digit} << board.givenShift[h][k];
+            }
+            grid.hex[h] =
+                word | ((RemoveDigits(kAllDigits, static_cast<DigitSet>(clues)) * kLaneOnes) &
+                        board.openLanes[h]);
+        });
 }
 
 Verdict RunHexWordAttempt(const HexWordBoard& board, HexWordGrid& grid) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <functional>
 #include <map>
 #include <set>
@@ -49,6 +50,21 @@ TEST(RandomSource, FromTheClockReadsSecondsSinceMidnightAndStartsEachSourceOnIts
     const float timer = RandomSource::FromClock().Timer();
     EXPECT_TRUE(timer >= 0.0f && timer < 86401.0f) << timer;
     EXPECT_NE(Draws(RandomSource::FromClock(), 10), Draws(RandomSource::FromClock(), 10));
+}
+
+TEST(RandomSource, FromTheClockTimerAdvancesAndDrawsWithinOneTickDoNotRepeat) {
+    RandomSource random = RandomSource::FromClock();
+    const float first = random.Timer();
+    // Many draws follow each other within one tick of the clock, so they share a timer
+    // value: the state must keep moving through them.
+    const std::vector<double> values = Draws(random, 20000);
+    EXPECT_EQ(std::set<double>(values.begin(), values.end()).size(), values.size());
+    float later = first;
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (later == first && std::chrono::steady_clock::now() < giveUp)
+        later = random.Timer();
+    // Forward, or back to a small value past midnight.
+    EXPECT_TRUE(later > first || later < 1.0f) << first << " then " << later;
 }
 
 // RemoveDigits strikes first occurrences; CommonDigits keeps shared digits or a blank's other side.
