@@ -1,5 +1,7 @@
 #include "generator/text_lines.h"
 
+#include "puzzlefiles/regular_file.h"
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -14,12 +16,13 @@ std::string ReadProblem(const std::string& path) {
     const auto status = fs::status(path, ec);
     if (!fs::exists(status)) return "no such file: " + path;
     if (fs::is_directory(status)) return "a folder, not a file: " + path;
+    if (!fs::is_regular_file(status)) return "not a regular file: " + path;
     return "cannot read " + path;
 }
 
 TextLines ReadTextLines(const std::string& path) {
     TextLines result;
-    std::FILE* in = std::fopen(path.c_str(), "rb");
+    std::FILE* in = OpenRegularFile(path);
     if (!in) {
         result.problem = ReadProblem(path);
         return result;

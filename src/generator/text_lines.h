@@ -20,7 +20,7 @@ struct TextLines {
 TextLines ReadTextLines(const std::string& path);
 
 // Why a file cannot be read, in a few words: "no such file: x", "a folder, not a file: x",
-// "cannot read x".
+// "not a regular file: x" (a device, FIFO or socket, which no reader takes), "cannot read x".
 std::string ReadProblem(const std::string& path);
 
 // The line with ASCII letters in lower case: the key of a comparison that ignores case.

@@ -53,6 +53,10 @@ class ReplacingFile {
 bool ReplaceFileContents(const std::string& file, const std::string& text,
                          std::string* problem = nullptr);
 
+// True when both names lead to one existing file (same device and inode), however they
+// are spelled: through links, "..", or a second hard link.
+bool SameFile(const std::string& a, const std::string& b);
+
 // Installs handlers for SIGINT and SIGTERM that remove every live temporary file and then
 // end the process as the signal would have. For programs that write files and may be
 // interrupted from a terminal.

@@ -94,12 +94,17 @@ int UsageError(std::ostream& err, const char* commandName, const std::string& pr
 int RunCount(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 1) return UsageError(err, "count", "expects exactly one FILE");
     const std::string& path = args[0];
-    const LineScan probe = ScanLines(path, 1, 0);
-    if (!probe.readable) {
+    const LineScan scan = ScanLines(path);
+    if (!scan.readable) {
         err << kProgram << " count: " << ReadProblem(path) << "\n";
         return 1;
     }
-    out << CountPuzzles(path) << "\n";
+    if (scan.lines > 0 && PuzzleCountOf(scan.lines) == 0) {
+        err << kProgram << " count: " << path << " has " << scan.lines
+            << " lines, more than the 2147483647 puzzles a file may hold\n";
+        return 1;
+    }
+    out << scan.lines << "\n";
     return 0;
 }
 
@@ -124,25 +129,33 @@ int RunShow(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     PuzzleState puzzle;
     BuildBoard(layout, puzzle);
     CurrentPuzzle current;
-    current.PuzzleCount = CountPuzzles(path);
+    const LineScan scan = ScanLines(path);
+    current.PuzzleCount = scan.readable ? PuzzleCountOf(scan.lines) : 0;
     if (current.PuzzleCount == 0) {
-        if (!ScanLines(path, 1, 0).readable)
+        if (!scan.readable)
             err << kProgram << " show: " << ReadProblem(path) << "\n";
+        else if (scan.lines > 0)
+            err << kProgram << " show: " << path << " has " << scan.lines
+                << " lines, more than the 2147483647 puzzles a file may hold\n";
         else
             err << kProgram << " show: " << path << " does not appear to have any puzzles\n";
         return 1;
     }
-    int n = number > current.PuzzleCount ? current.PuzzleCount + 1 : static_cast<int>(number);
+    int n = number > current.PuzzleCount ? 0 : static_cast<int>(number);
     int loadErr = 0;
-    const LoadReport report = LoadPuzzle(layout, puzzle, current, path, n, loadErr);
+    const LoadReport report =
+        n == 0 ? LoadReport{} : LoadPuzzle(layout, puzzle, current, path, n, loadErr);
     if (!report.loaded()) {
         err << kProgram << " show: " << path << " has " << current.PuzzleCount
             << (current.PuzzleCount == 1 ? " puzzle" : " puzzles") << "; there is no puzzle "
             << number << "\n";
         return 1;
     }
-    out << report.puzzleLabel << "  " << report.fileLabel << "\n\n"
-        << TextBoard(layout, puzzle, solution);
+    // A line of a binary file must not reach the terminal as control characters.
+    std::string board = TextBoard(layout, puzzle, solution);
+    for (char& c : board)
+        if (c != '\n' && (c < ' ' || c > '~')) c = '?';
+    out << report.puzzleLabel << "  " << report.fileLabel << "\n\n" << board;
     return 0;
 }
 
