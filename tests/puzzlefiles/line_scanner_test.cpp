@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <string>
 
@@ -83,10 +85,14 @@ TEST(ScanLines, KeepsMemoryBoundedOnAHugeLineWithoutLineEnd) {
     EXPECT_EQ(ScanLines(file).lines, 1);
 }
 
-TEST(ScanLines, ReportsUnreadableFiles) {
+TEST(ScanLines, ReportsUnreadableFilesAndRefusesDevicesAndFifosWithoutWaiting) {
     TempDir dir;
     EXPECT_FALSE(ScanLines(dir.File("missing.txt")).readable);
     EXPECT_FALSE(ScanLines(dir.path().string()).readable);  // a folder
+    EXPECT_FALSE(ScanLines("/dev/zero").readable);          // would never end
+    const auto fifo = dir.File("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    EXPECT_FALSE(ScanLines(fifo).readable);  // no writer: opening would wait for one
 }
 
 }  // namespace
