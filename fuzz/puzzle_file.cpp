@@ -1,6 +1,6 @@
 // Puzzle files: counting, loading line n (-1, the first, the last, past the end and one
 // picked by the input), writing a loaded puzzle and loading it back. The first byte picks
-// the puzzle and whether the input is placed right after a scanner block boundary.
+// the puzzle and whether the input is placed across a scanner block boundary.
 #include <climits>
 #include <cstdint>
 
@@ -77,9 +77,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The same lines behind a first line that ends just before a block boundary: the
     // count grows by one and every line moves down by one. A megabyte per run is slow,
-    // so one input in sixteen does it.
-    if ((pick & 15) == 1) {
-        const std::size_t lead = kScannerBlock - 1 - (pick >> 4);
+    // so one input in sixty-four does it; the boundary falls at the start of the input,
+    // its middle, two thirds or three quarters into it.
+    if ((pick & 63) == 1) {
+        const std::size_t into = text.size() - text.size() / (1 + (pick >> 6));
+        const std::size_t lead = kScannerBlock - 1 - into;
         std::string padded(lead, 'x');
         padded += '\n';
         padded.append(text);
