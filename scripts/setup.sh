@@ -4,12 +4,14 @@ set -euo pipefail
 
 LUMETA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 LUMETA_BUILD=${LUMETA_BUILD:-$LUMETA_ROOT/build}
+LUMETA_ASAN_BUILD=${LUMETA_ASAN_BUILD:-$LUMETA_ROOT/build-asan}
 
 lumeta_packages=(
     g++ cmake make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev fonts-liberation
     desktop-file-utils appstream dpkg-dev file
+    clang-16 libclang-rt-16-dev
 )
 
 lumeta_install_missing() {
@@ -30,6 +32,16 @@ lumeta_install_missing() {
 lumeta_build() {
     cmake -S "$LUMETA_ROOT" -B "$LUMETA_BUILD" -DCMAKE_BUILD_TYPE=Release > /dev/null
     cmake --build "$LUMETA_BUILD" -j "$(nproc)"
+}
+
+# The same programs and tests built under AddressSanitizer and UndefinedBehaviorSanitizer,
+# in a folder of their own; any undefined behaviour stops the program.
+lumeta_build_sanitized() {
+    local flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
+    cmake -S "$LUMETA_ROOT" -B "$LUMETA_ASAN_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DLUMETA_BUILD_BENCH=OFF -DCMAKE_CXX_FLAGS="$flags" \
+        -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" > /dev/null
+    cmake --build "$LUMETA_ASAN_BUILD" -j "$(nproc)"
 }
 
 lumeta_install_missing

@@ -2,15 +2,19 @@
 
 #include <array>
 #include <cmath>
-#include <fstream>
+#include <cstdio>
+#include <filesystem>
 #include <limits>
 #include <optional>
 #include <string_view>
 
 #include "board/num_text.h"
 #include "puzzlefiles/puzzle_writer.h"
+#include "puzzlefiles/regular_file.h"
 
 namespace lumeta {
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -18,12 +22,13 @@ namespace {
 constexpr std::size_t kReadLimit = 1 << 20;
 
 std::optional<std::string> ReadFileStart(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::FILE* in = OpenRegularFile(path);
     if (!in) return std::nullopt;
     std::string bytes(kReadLimit, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) return std::nullopt;
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), in));
+    const bool failed = std::ferror(in) != 0;
+    std::fclose(in);
+    if (failed) return std::nullopt;
     return bytes;
 }
 
@@ -164,6 +169,9 @@ ConfigRead ReadcfgFile(const std::string& path) {
         }
     }
     result.damaged = true;
+    // The damaged file stays beside the new one, so the recent files in it can be found.
+    std::error_code ec;
+    if (fs::exists(fs::symlink_status(path, ec))) fs::rename(path, path + ".bad", ec);
     result.defaultWritten = ReplaceFileContents(path, DefaultConfigText());
     return result;
 }

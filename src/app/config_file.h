@@ -36,7 +36,8 @@ struct ConfigRead {
 
 // Reads the nine lines of the configuration file. A missing, short or unreadable file
 // gives the defaults (everything read from it is dropped) and is replaced by a file
-// holding the defaults; when that cannot be written the defaults still hold.
+// holding the defaults; when that cannot be written the defaults still hold. A damaged
+// file is first renamed to "lumeta.cfg.bad" beside it (replacing an older one).
 ConfigRead ReadcfgFile(const std::string& path);
 
 // Writes the settings as the nine lines of the configuration file, through a temporary

@@ -205,8 +205,8 @@ void Form1::PlaceControls() {
 }
 
 void Form1::BuildMenus() {
-    const auto entry = [this](QMenu* menu, const char* name, const QString& text,
-                              const QKeySequence& shortcut = {}) {
+    const auto entry = [](QMenu* menu, const char* name, const QString& text,
+                          const QKeySequence& shortcut = {}) {
         QAction* action = menu->addAction(text);
         action->setObjectName(QLatin1String(name));
         if (!shortcut.isEmpty()) action->setShortcut(shortcut);

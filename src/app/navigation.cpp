@@ -7,8 +7,8 @@ std::optional<int> NavigateTarget(int index, int button, int puzzleNo, int puzzl
     constexpr int kRightButton = 2;
     switch (index) {
         case kPrevious: {
-            int target = puzzleNo - 1;
-            if (target < 1) target = puzzleCount;
+            // Compared before stepping, so no puzzle number can step past the int range.
+            int target = puzzleNo <= 1 ? puzzleCount : puzzleNo - 1;
             if (button == kRightButton) target = 1;
             return target;
         }
@@ -21,8 +21,7 @@ std::optional<int> NavigateTarget(int index, int button, int puzzleNo, int puzzl
             return random.Draw(puzzleCount);
         }
         case kNext: {
-            int target = puzzleNo + 1;
-            if (target > puzzleCount) target = 1;
+            int target = puzzleNo >= puzzleCount ? 1 : puzzleNo + 1;
             if (button == kRightButton) target = puzzleCount;
             return target;
         }

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 #include "appearance/colour_parts.h"
@@ -144,13 +145,26 @@ std::optional<std::uint32_t> PreviewScheme(std::istream& in, const std::string& 
     return table[2];
 }
 
+namespace {
+
+// Opens the scheme file only when it is a regular file: a FIFO or a device under its name
+// would hold the program at start-up, waiting for text that never comes.
+void OpenSchemeFile(std::ifstream& in, const std::string& path) {
+    std::error_code error;
+    if (std::filesystem::is_regular_file(path, error)) in.open(path, std::ios::binary);
+}
+
+}  // namespace
+
 std::vector<std::string> ListSchemes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in;
+    OpenSchemeFile(in, path);
     return ListSchemes(in);
 }
 
 bool LoadScheme(const std::string& path, const std::string& name, SchemeSlots& table) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in;
+    OpenSchemeFile(in, path);
     return LoadScheme(in, name, table);
 }
 
@@ -158,7 +172,7 @@ std::optional<std::uint32_t> PreviewScheme(const std::string& path, const std::s
                                            SchemeSlots& table, std::uint32_t defaultBackground) {
     // The default scheme is the system's colours: its name opens no file.
     std::ifstream in;
-    if (LowerCase(name) != "default.col") in.open(path, std::ios::binary);
+    if (LowerCase(name) != "default.col") OpenSchemeFile(in, path);
     return PreviewScheme(in, name, table, defaultBackground);
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "generator/text_lines.h"
+#include "puzzlefiles/regular_file.h"
 
 namespace lumeta {
 
@@ -19,7 +20,7 @@ struct FileCloser {
 
 WholeFile ReadWholeFile(const std::string& path) {
     WholeFile result;
-    std::unique_ptr<std::FILE, FileCloser> in(std::fopen(path.c_str(), "rb"));
+    std::unique_ptr<std::FILE, FileCloser> in(OpenRegularFile(path));
     struct stat info {};
     if (!in || fstat(fileno(in.get()), &info) != 0 || S_ISDIR(info.st_mode)) {
         result.problem = ReadProblem(path);

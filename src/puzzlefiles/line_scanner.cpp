@@ -1,5 +1,7 @@
 #include "puzzlefiles/line_scanner.h"
 
+#include "puzzlefiles/regular_file.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -43,7 +45,7 @@ std::int64_t CountLineEnds(const unsigned char* data, std::size_t size) {
 
 LineScan ScanLines(const std::string& path, std::int64_t wantLine, std::size_t keepChars) {
     LineScan scan;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    std::unique_ptr<std::FILE, FileCloser> file(OpenRegularFile(path));
     if (!file) return scan;
     std::vector<unsigned char> block(kBlockSize);
 
@@ -120,7 +122,7 @@ std::ptrdiff_t LastLineEnd(const unsigned char* data, std::ptrdiff_t from) {
 
 LineScan CountAndKeepLine(const std::string& path, std::int64_t wantLine, std::size_t keepChars) {
     LineScan scan;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    std::unique_ptr<std::FILE, FileCloser> file(OpenRegularFile(path));
     if (!file) return scan;
     std::vector<unsigned char> block(kOnePassBlockSize);
 

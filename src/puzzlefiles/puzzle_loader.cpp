@@ -7,11 +7,13 @@
 
 namespace lumeta {
 
+int PuzzleCountOf(std::int64_t lines) {
+    return lines <= std::numeric_limits<int>::max() ? static_cast<int>(lines) : 0;
+}
+
 int CountPuzzles(const std::string& file) {
     const LineScan scan = ScanLines(file);
-    if (!scan.readable) return 0;
-    constexpr std::int64_t kMax = std::numeric_limits<int>::max();
-    return static_cast<int>(scan.lines < kMax ? scan.lines : kMax);
+    return scan.readable ? PuzzleCountOf(scan.lines) : 0;
 }
 
 std::string PuzzleLabelText(int puzzleNo, int puzzleCount) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "board/board_layout.h"
@@ -8,8 +9,12 @@
 
 namespace lumeta {
 
-// Number of lines (puzzles) of a file; 0 when it cannot be opened or read.
+// Number of lines (puzzles) of a file; 0 when it cannot be opened or read, is no regular
+// file, or has more lines than a puzzle number can reach (then it is as unreadable).
 int CountPuzzles(const std::string& file);
+
+// The puzzle count for a file of `lines` lines: 0 past the largest puzzle number.
+int PuzzleCountOf(std::int64_t lines);
 
 // What LoadPuzzle did, so the window can do its part: hide the marker always; on
 // NoPuzzles show `message`; on Loaded set the labels, clear the selection and the undo

@@ -8,21 +8,6 @@ namespace lumeta {
 
 namespace fs = std::filesystem;
 
-bool ReplaceFileContents(const std::string& file, const std::string& text) {
-    const std::string temp = file + ".part";
-    std::FILE* out = std::fopen(temp.c_str(), "wb");
-    if (!out) return false;
-    const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
-    const bool closed = std::fclose(out) == 0;
-    std::error_code ec;
-    if (written && closed) {
-        fs::rename(temp, file, ec);
-        if (!ec) return true;
-    }
-    fs::remove(temp, ec);
-    return false;
-}
-
 namespace {
 
 // False only when the file's last character can be read and is not a line end.

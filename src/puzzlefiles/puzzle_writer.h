@@ -4,6 +4,7 @@
 
 #include "board/board_layout.h"
 #include "board/puzzle_state.h"
+#include "puzzlefiles/safe_replace.h"
 
 namespace lumeta {
 
@@ -17,9 +18,5 @@ bool WritePuzzleLine(const BoardLayout& layout, const PuzzleState& puzzle, const
 
 // Appends "." + ext to a name with no "." anywhere in it; leaves any other name unchanged.
 void AddDefaultExtension(std::string& name, const std::string& ext);
-
-// Writes `text` to `file` through a temporary file beside it, renamed over the file at the
-// end, so a failed write never leaves a partial file behind.
-bool ReplaceFileContents(const std::string& file, const std::string& text);
 
 }  // namespace lumeta

@@ -156,6 +156,12 @@ int RunCreateMulti(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     if (!MakeRandomSource(parsed, random))
         return UsageError(err, "create-multi", "--seed must be a whole number from 0");
 
+    if (SameFile(options.existingFile, options.outputFile)) {
+        err << kProgram << " create-multi: the output " << options.outputFile
+            << " is the collection " << options.existingFile << " itself; nothing was written\n";
+        return 1;
+    }
+
     const bool bar = ShowsProgress(err);
     const auto start = std::chrono::steady_clock::now();
     auto lastShown = start;
@@ -198,7 +204,13 @@ int RunRandomize(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     std::optional<RandomSource> random;
     if (!MakeRandomSource(parsed, random))
         return UsageError(err, "randomize", "--seed must be a whole number from 0");
-    const RandomizeResult result = RandomizePuzzleFile(parsed.positional[0], *random);
+    const std::string& source = parsed.positional[0];
+    if (SameFile(source, NoDupRandomName(source))) {
+        err << kProgram << " randomize: the output " << NoDupRandomName(source) << " is " << source
+            << " itself; nothing was written\n";
+        return 1;
+    }
+    const RandomizeResult result = RandomizePuzzleFile(source, *random);
     if (!result.ok) {
         err << kProgram << " randomize: " << result.message << "\n";
         return 1;

@@ -96,12 +96,17 @@ int UsageError(std::ostream& err, const char* commandName, const std::string& pr
 int RunCount(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 1) return UsageError(err, "count", "expects exactly one FILE");
     const std::string& path = args[0];
-    const LineScan probe = ScanLines(path, 1, 0);
-    if (!probe.readable) {
+    const LineScan scan = ScanLines(path);
+    if (!scan.readable) {
         err << kProgram << " count: " << ReadProblem(path) << "\n";
         return 1;
     }
-    out << CountPuzzles(path) << "\n";
+    if (scan.lines > 0 && PuzzleCountOf(scan.lines) == 0) {
+        err << kProgram << " count: " << path << " has " << scan.lines
+            << " lines, more than the 2147483647 puzzles a file may hold\n";
+        return 1;
+    }
+    out << scan.lines << "\n";
     return 0;
 }
 
@@ -128,15 +133,17 @@ int RunShow(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     // The count and the line in one pass over the file.
     const std::size_t boardCells = static_cast<std::size_t>(6) * layout.HexTotal;
     const LineScan scan = CountAndKeepLine(path, number, boardCells);
-    if (!scan.readable) {
-        err << kProgram << " show: " << ReadProblem(path) << "\n";
+    const int count = scan.readable ? PuzzleCountOf(scan.lines) : 0;
+    if (count == 0) {
+        if (!scan.readable)
+            err << kProgram << " show: " << ReadProblem(path) << "\n";
+        else if (scan.lines > 0)
+            err << kProgram << " show: " << path << " has " << scan.lines
+                << " lines, more than the 2147483647 puzzles a file may hold\n";
+        else
+            err << kProgram << " show: " << path << " does not appear to have any puzzles\n";
         return 1;
     }
-    if (scan.lines == 0) {
-        err << kProgram << " show: " << path << " does not appear to have any puzzles\n";
-        return 1;
-    }
-    const int count = static_cast<int>(std::min<std::int64_t>(scan.lines, INT_MAX));
     if (!scan.found || number > count) {
         err << kProgram << " show: " << path << " has " << count
             << (count == 1 ? " puzzle" : " puzzles") << "; there is no puzzle " << number << "\n";
@@ -144,8 +151,11 @@ int RunShow(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     }
     PlacePuzzleLine(layout, puzzle, scan.text);
     const int n = number == -1 ? count : static_cast<int>(number);
-    out << PuzzleLabelText(n, count) << "  " << FileLabelText(path) << "\n\n"
-        << TextBoard(layout, puzzle, solution);
+    // A line of a binary file must not reach the terminal as control characters.
+    std::string board = TextBoard(layout, puzzle, solution);
+    for (char& c : board)
+        if (c != '\n' && (c < ' ' || c > '~')) c = '?';
+    out << PuzzleLabelText(n, count) << "  " << FileLabelText(path) << "\n\n" << board;
     return 0;
 }
 

@@ -1,4 +1,7 @@
 #include <functional>
+#include <limits>
+
+#include "app/navigation.h"
 
 #include "generator/puzzle_check.h"
 #include "support/board_fixture.h"
@@ -256,6 +259,17 @@ TEST_F(PlayTest, WhileCreateRunsTheCommandsThatLoadOrShowAPuzzleDoNothing) {
     Click(form->cmdcreate);
     EXPECT_EQ(texts, QStringList{"Cancel puzzle creation"});  // asked while it ran
     EXPECT_EQ(Status(), "Puzzle created ...");
+}
+
+TEST(NavigateTarget, NeverStepsAPuzzleNumberPastTheIntRange) {
+    auto random = RandomSource::Fixed(1);
+    const int most = std::numeric_limits<int>::max(), least = std::numeric_limits<int>::min();
+    EXPECT_EQ(NavigateTarget(kNext, 1, most, most, random), 1);
+    EXPECT_EQ(NavigateTarget(kNext, 1, most - 1, most, random), most);
+    EXPECT_EQ(NavigateTarget(kPrevious, 1, least, most, random), most);
+    EXPECT_EQ(NavigateTarget(kPrevious, 1, 1, most, random), most);
+    EXPECT_EQ(PuzzleCountOf(most), most);
+    EXPECT_EQ(PuzzleCountOf(std::int64_t{most} + 1), 0);  // as unreadable
 }
 
 }  // namespace

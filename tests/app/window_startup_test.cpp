@@ -143,7 +143,7 @@ TEST_F(StartupTest, TheRememberedLookGoesOnTheBoardAndOnlySaveOptionsAndExitWrit
     EXPECT_EQ(std::distance(fs::directory_iterator(AppDir()), {}), 2);  // no temporary file
 }
 
-TEST(ConfigFileTest, AMissingShortOrUnreadableFileGivesTheDefaultsAndANewDefaultFile) {
+TEST(ConfigFileTest, ADamagedFileGivesTheDefaultsAndANewDefaultFileAndIsKeptAsBad) {
     TempDir dir;
     const std::string head = "xp.col\r\n\r\nArial\r\n", blanks = " \r\n \r\n \r\n \r\n";
     for (const char* bytes :
@@ -159,6 +159,11 @@ TEST(ConfigFileTest, AMissingShortOrUnreadableFileGivesTheDefaultsAndANewDefault
         EXPECT_EQ(ConfigText(read.settings), ConfigText(ConfigSettings{}));
         EXPECT_EQ(ReadBytes(dir.File("lumeta.cfg")),
                   head + " 0  10  0  255  0  128  16777215  2  0 \r\n \r\n \r\n \r\n \r\n \r\n");
+        // The damaged file lies beside it, the older one replaced; a missing one leaves none.
+        EXPECT_EQ(fs::exists(dir.File("lumeta.cfg.bad")), text != "(none)");
+        if (text != "(none)") {
+            EXPECT_EQ(ReadBytes(dir.File("lumeta.cfg.bad")), text);
+        }
     }
 }
 

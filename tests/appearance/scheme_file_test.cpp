@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cmath>
 #include <string>
@@ -103,6 +104,19 @@ TEST(SchemeFileTest, PreviewTakesTheLinesAsTheyStandAndDefaultReadsNoFile) {
     EXPECT_EQ(table[0], RGB(9, 9, 9));
     EXPECT_TRUE(LoadScheme(path, "Default.col", table));  // the loader does read the file
     EXPECT_EQ(table[2], RGB(50, 50, 50));
+}
+
+TEST(SchemeFileTest, AFifoOrADeviceInPlaceOfTheFileReadsAsMissingWithoutWaiting) {
+    TempDir dir;
+    const std::string fifo = dir.File("all.col");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    SchemeSlots table = Marked();
+    for (const std::string& path : {fifo, std::string("/dev/zero")}) {
+        EXPECT_TRUE(ListSchemes(path).empty());
+        EXPECT_FALSE(LoadScheme(path, "xp.col", table));
+        EXPECT_FALSE(PreviewScheme(path, "xp.col", table, 77));
+    }
+    EXPECT_EQ(table, Marked());
 }
 
 TEST(ColourPartsTest, ShadesAndButtonStepsRoundAndStayInRange) {

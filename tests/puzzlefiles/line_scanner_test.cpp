@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <string>
 
@@ -111,12 +113,18 @@ TEST(ScanLines, KeepsMemoryBoundedOnAHugeLineWithoutLineEnd) {
     EXPECT_EQ(CountAndKeepLine(file, -1, 42).text, std::string(42, '3'));
 }
 
-TEST(ScanLines, ReportsUnreadableFiles) {
+TEST(ScanLines, ReportsUnreadableFilesAndRefusesDevicesAndFifosWithoutWaiting) {
     TempDir dir;
     EXPECT_FALSE(ScanLines(dir.File("missing.txt")).readable);
     EXPECT_FALSE(ScanLines(dir.path().string()).readable);  // a folder
     EXPECT_FALSE(CountAndKeepLine(dir.File("missing.txt"), -1, 42).readable);
     EXPECT_FALSE(CountAndKeepLine(dir.path().string(), -1, 42).readable);
+    EXPECT_FALSE(ScanLines("/dev/zero").readable);  // would never end
+    const auto fifo = dir.File("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    EXPECT_FALSE(ScanLines(fifo).readable);  // no writer: opening would wait for one
+    EXPECT_FALSE(CountAndKeepLine("/dev/zero", -1, 42).readable);
+    EXPECT_FALSE(CountAndKeepLine(fifo, -1, 42).readable);
 }
 
 }  // namespace

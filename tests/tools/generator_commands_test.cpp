@@ -103,6 +103,29 @@ TEST(GeneratorCommands, AnswerWithTheirResultOrAClearErrorAndTheExitStatus) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 4);
 }
 
+TEST(GeneratorCommands, RefuseAnOutputThatIsTheirOwnInputHoweverItIsSpelled) {
+    TempDir dir;
+    std::string fifty;
+    for (int n = 0; n < 50; ++n)
+        fifty += Tools({"create", "1", "--seed", std::to_string(n)}).out.substr(0, 42) + "\r\n";
+    const auto collection = dir.Write("coll.txt", fifty);
+    std::filesystem::create_directory(dir.path() / "sub");
+    const ToolRun multi = Tools({"create-multi", "--existing", collection, "--out",
+                                 dir.File("sub/../coll.txt"), "--count", "3"});
+    EXPECT_EQ(multi.status, 1);
+    EXPECT_NE(multi.err.find("is the collection " + collection + " itself; nothing was written"),
+              std::string::npos)
+        << multi.err;
+
+    // The randomized copy's name already leads to the input, here by a second hard link.
+    std::filesystem::create_hard_link(collection, dir.File("coll-noduprandom.txt"));
+    const ToolRun randomize = Tools({"randomize", collection});
+    EXPECT_EQ(randomize.status, 1);
+    EXPECT_NE(randomize.err.find("itself; nothing was written"), std::string::npos)
+        << randomize.err;
+    EXPECT_EQ(ReadBytes(collection), fifty);
+}
+
 TEST(CheckCommand, PassesTheShippedCollection) {
     const std::string path = std::string(LUMETA_DATA_DIR) + "/puzzles.txt", bytes = ReadBytes(path);
     const std::string n = std::to_string(std::count(bytes.begin(), bytes.end(), '\n'));

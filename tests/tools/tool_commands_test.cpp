@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "support/board_fixture.h"
 #include "support/temp_dir.h"
 #include "tools/tool_commands.h"
@@ -52,10 +54,18 @@ TEST(LumetaTools, ErrorsGoToStderrWithANonZeroStatus) {
     TempDir dir;
     const auto file = dir.Write("p.txt", std::string(kSampleLine) + "\r\n");
     const auto empty = dir.Write("empty.txt", "");
+    const auto fifo = dir.File("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
     const struct {
         ToolArgs args;
         const char* message;
     } cases[] = {
+        {{"show", file, "3000000000"}, "there is no puzzle 3000000000"},
+        {{"count", "/dev/zero"}, "not a regular file: /dev/zero"},
+        {{"count", fifo}, "not a regular file"},
+        {{"show", fifo, "1"}, "not a regular file"},
+        {{"check", fifo}, "not a regular file"},
+        {{"randomize", fifo}, "not a regular file"},
         {{"show", dir.File("missing.txt"), "1"}, "no such file"},
         {{"show", dir.path().string(), "1"}, "a folder"},
         {{"show", empty, "1"}, "does not appear to have any puzzles"},
@@ -73,6 +83,19 @@ TEST(LumetaTools, ErrorsGoToStderrWithANonZeroStatus) {
         EXPECT_TRUE(run.out.empty()) << c.message;
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
     }
+}
+
+TEST(LumetaTools, ShowPrintsAQuestionMarkForEveryCharacterATerminalWouldObey) {
+    TempDir dir;
+    std::string line(kSampleLine);
+    line[16] = '\x1b';  // open cells of the centre
+    line[17] = '\x9b';
+    const auto file = dir.Write("p.txt", line + "\r\n");
+    const ToolRun run = Tools({"show", file, "1", "--solution"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("/ 6 ? ? \\"), std::string::npos) << run.out;
+    for (char c : run.out)
+        EXPECT_TRUE(c == '\n' || (c >= ' ' && c <= '~')) << static_cast<int>(c);
 }
 
 TEST(LumetaTools, HelpExplainsEveryCommand) {

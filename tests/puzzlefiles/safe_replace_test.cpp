@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+#include <csignal>
+#include <filesystem>
+#include <set>
+
+#include "puzzlefiles/safe_replace.h"
+#include "support/file_size_limit.h"
+#include "support/temp_dir.h"
+
+namespace lumeta {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FileSizeLimit;
+using testing::ReadBytes;
+using testing::TempDir;
+
+std::set<std::string> Names(const TempDir& dir) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+unsigned ModeOf(const std::string& path) {
+    struct stat st {};
+    stat(path.c_str(), &st);
+    return st.st_mode & 07777;
+}
+
+TEST(ReplaceFileContents, ReplacesTheWholeFileKeepsItsPermissionsAndLeavesNothingElse) {
+    TempDir dir;
+    const auto file = dir.Write("out.txt", "a much longer old content\r\n");
+    chmod(file.c_str(), 0640);
+    std::string problem;
+    ASSERT_TRUE(ReplaceFileContents(file, "new\r\n", &problem)) << problem;
+    EXPECT_EQ(ReadBytes(file), "new\r\n");
+    EXPECT_EQ(ModeOf(file), 0640u);
+    EXPECT_EQ(Names(dir), std::set<std::string>{"out.txt"});
+
+    // A new file gets the permissions the user's umask gives any new file.
+    const mode_t mask = umask(022);
+    ASSERT_TRUE(ReplaceFileContents(dir.File("fresh.txt"), ""));
+    umask(mask);
+    EXPECT_EQ(ModeOf(dir.File("fresh.txt")), 0644u);
+}
+
+TEST(ReplaceFileContents, NeverWritesThroughALinkPlantedAtATemporaryName) {
+    TempDir dir;
+    const auto victim = dir.Write("victim.txt", "precious\r\n");
+    const auto notes = dir.Write("out.txt.part", "the user's own notes\r\n");
+    fs::create_symlink(victim, dir.File(".out.txt.XXXXXX"));
+    ASSERT_TRUE(ReplaceFileContents(dir.File("out.txt"), "puzzles\r\n"));
+    EXPECT_EQ(ReadBytes(dir.File("out.txt")), "puzzles\r\n");
+    EXPECT_EQ(ReadBytes(victim), "precious\r\n");
+    EXPECT_EQ(ReadBytes(notes), "the user's own notes\r\n");
+    EXPECT_TRUE(fs::is_symlink(dir.File(".out.txt.XXXXXX")));
+    EXPECT_EQ(Names(dir).size(), 4u);
+}
+
+TEST(ReplaceFileContents, ReplacesTheFileALinkPointsToAndKeepsTheLink) {
+    TempDir dir;
+    fs::create_directory(dir.path() / "real");
+    const auto real = dir.Write("real/puzzles.txt", "old\r\n");
+    const auto link = dir.File("link.txt");
+    fs::create_symlink("real/puzzles.txt", link);  // relative to the link's folder
+    ASSERT_TRUE(ReplaceFileContents(link, "new\r\n"));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadBytes(real), "new\r\n");
+
+    // A link to a file that does not exist yet creates that file.
+    const auto dangling = dir.File("dangling.txt");
+    fs::create_symlink(dir.File("real/later.txt"), dangling);
+    ASSERT_TRUE(ReplaceFileContents(dangling, "made\r\n"));
+    EXPECT_TRUE(fs::is_symlink(dangling));
+    EXPECT_EQ(ReadBytes(dir.File("real/later.txt")), "made\r\n");
+}
+
+TEST(ReplaceFileContents, RefusesWhatItMustNotReplaceAndSaysWhy) {
+    TempDir dir;
+    const auto locked = dir.Write("locked.txt", "keep\r\n");
+    chmod(locked.c_str(), 0444);
+    std::string problem;
+    EXPECT_FALSE(ReplaceFileContents(locked, "lost\r\n", &problem));
+    EXPECT_EQ(problem, "cannot write " + locked + ": the file is read-only");
+    EXPECT_EQ(ReadBytes(locked), "keep\r\n");
+    EXPECT_EQ(ModeOf(locked), 0444u);
+
+    EXPECT_FALSE(ReplaceFileContents(dir.path().string(), "x", &problem));
+    EXPECT_EQ(problem, "cannot write " + dir.path().string() + ": it is a folder");
+
+    const auto fifo = dir.File("pipe");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    EXPECT_FALSE(ReplaceFileContents(fifo, "x", &problem));
+    EXPECT_EQ(problem, "cannot write " + fifo + ": not a regular file");
+
+    EXPECT_FALSE(ReplaceFileContents(dir.File("no/such/folder/f.txt"), "x", &problem));
+    EXPECT_NE(problem.find("No such file"), std::string::npos) << problem;
+    EXPECT_EQ(Names(dir), (std::set<std::string>{"locked.txt", "pipe"}));
+}
+
+TEST(ReplacingFile, AFailedOrAbandonedWriteLeavesTheOldFileAndNoTemporaryFile) {
+    TempDir dir;
+    const auto file = dir.Write("out.txt", "old\r\n");
+    {
+        const FileSizeLimit limit(1000);
+        ReplacingFile out;
+        ASSERT_TRUE(out.Open(file));
+        bool written = true;
+        for (int i = 0; i < 5000 && written; ++i)
+            written = out.WriteLine("123456789012345678901234567890123456789012");
+        EXPECT_FALSE(written && out.Commit());
+        EXPECT_NE(out.problem().find("cannot write " + file), std::string::npos);
+    }
+    {
+        ReplacingFile out;
+        ASSERT_TRUE(out.Open(file));
+        ASSERT_TRUE(out.WriteLine("never committed"));
+    }
+    EXPECT_EQ(ReadBytes(file), "old\r\n");
+    EXPECT_EQ(Names(dir), std::set<std::string>{"out.txt"});
+}
+
+void InterruptHalfWay(const std::string& file, int sig) {
+    InstallTempFileCleanup();
+    ReplacingFile out;
+    if (!out.Open(file) || !out.WriteLine("half")) std::exit(3);
+    raise(sig);
+    std::exit(4);
+}
+
+TEST(ReplacingFileDeathTest, CtrlCOrSigtermRemovesTheTemporaryFile) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    TempDir dir;
+    const auto file = dir.Write("out.txt", "old\r\n");
+    EXPECT_EXIT(InterruptHalfWay(file, SIGINT), ::testing::KilledBySignal(SIGINT), "");
+    EXPECT_EXIT(InterruptHalfWay(file, SIGTERM), ::testing::KilledBySignal(SIGTERM), "");
+    EXPECT_EQ(ReadBytes(file), "old\r\n");
+    EXPECT_EQ(Names(dir), std::set<std::string>{"out.txt"});
+}
+
+}  // namespace
+}  // namespace lumeta
