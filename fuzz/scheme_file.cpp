@@ -6,6 +6,7 @@
 #include <string>
 
 #include "appearance/scheme_file.h"
+#include "board/num_text.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

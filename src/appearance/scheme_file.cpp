@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "appearance/colour_parts.h"
+#include "board/num_text.h"
 
 namespace lumeta {
 
@@ -63,37 +64,6 @@ std::string LowerCase(std::string text) {
 }
 
 }  // namespace
-
-double NumericPrefix(std::string_view field) {
-    std::size_t at = 0;
-    while (at < field.size() && (field[at] == ' ' || field[at] == '\t'))
-        ++at;
-    const auto isDigit = [&](std::size_t i) {
-        return i < field.size() && std::isdigit(static_cast<unsigned char>(field[i]));
-    };
-    std::string number;
-    if (at < field.size() && (field[at] == '+' || field[at] == '-')) number += field[at++];
-    std::size_t digits = 0;
-    for (; isDigit(at); ++at, ++digits)
-        number += field[at];
-    if (at < field.size() && field[at] == '.') {
-        number += field[at++];
-        for (; isDigit(at); ++at, ++digits)
-            number += field[at];
-    }
-    if (digits == 0) return 0;
-    // An exponent counts only with digits after it ("1e" is 1).
-    if (at < field.size() && (field[at] == 'e' || field[at] == 'E')) {
-        std::size_t after = at + 1;
-        if (after < field.size() && (field[after] == '+' || field[after] == '-')) ++after;
-        if (isDigit(after)) {
-            number += field.substr(at, after - at);
-            for (at = after; isDigit(at); ++at)
-                number += field[at];
-        }
-    }
-    return std::strtod(number.c_str(), nullptr);
-}
 
 std::vector<std::string> ListSchemes(std::istream& in) {
     std::vector<std::string> names;

@@ -39,8 +39,4 @@ bool LoadScheme(std::istream& in, const std::string& name, SchemeSlots& table);
 std::optional<std::uint32_t> PreviewScheme(std::istream& in, const std::string& name,
                                            SchemeSlots& table, std::uint32_t defaultBackground);
 
-// A field of a colour line: leading blanks skipped, then as much of a decimal number as the
-// text holds (sign, digits, fraction, exponent); no digits give 0.
-double NumericPrefix(std::string_view field);
-
 }  // namespace lumeta

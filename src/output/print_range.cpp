@@ -1,5 +1,7 @@
 #include "output/print_range.h"
 
+#include "board/num_text.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -29,42 +31,6 @@ std::string Padded(int n, std::size_t width) {
 
 }  // namespace
 
-double NumberPrefix(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    std::string number;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-') number += '-';
-        ++i;
-    }
-    std::size_t digits = 0;
-    for (; i < text.size() && IsDigit(text[i]); ++i, ++digits)
-        number += text[i];
-    if (i < text.size() && text[i] == '.') {
-        number += '.';
-        for (++i; i < text.size() && IsDigit(text[i]); ++i, ++digits)
-            number += text[i];
-    }
-    if (digits == 0) return 0;
-    // An exponent counts only with digits of its own.
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        std::size_t j = i + 1;
-        std::string exponent = "e";
-        if (j < text.size() && (text[j] == '+' || text[j] == '-')) exponent += text[j++];
-        const std::size_t first = j;
-        while (j < text.size() && IsDigit(text[j]))
-            exponent += text[j++];
-        if (j > first) number += exponent;
-    }
-    double value = 0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (result.ec == std::errc::result_out_of_range)
-        return number.front() == '-' ? -std::numeric_limits<double>::infinity()
-                                     : std::numeric_limits<double>::infinity();
-    return value;
-}
-
 PrintRangeChoice ParsePrintRange(std::string_view text, int puzzleCount) {
     using Verdict = PrintRangeChoice::Verdict;
     PrintRangeChoice choice;
@@ -72,8 +38,8 @@ PrintRangeChoice ParsePrintRange(std::string_view text, int puzzleCount) {
     const std::size_t dash = text.find('-');
     if (blank || dash == std::string_view::npos) return choice;
 
-    const std::optional<int> from = WholeNumber(NumberPrefix(text.substr(0, dash)));
-    const std::optional<int> to = WholeNumber(NumberPrefix(text.substr(dash + 1)));
+    const std::optional<int> from = WholeNumber(NumericPrefix(text.substr(0, dash)));
+    const std::optional<int> to = WholeNumber(NumericPrefix(text.substr(dash + 1)));
     if (!from || !to) return choice;
     choice.from = *from;
     choice.to = *to;

@@ -23,10 +23,6 @@ PrintRangeChoice ParsePrintRange(std::string_view text, int puzzleCount);
 // The message for a refused range: "Specify print range" or "Print range not correct".
 std::string PrintRangeMessage(PrintRangeChoice::Verdict verdict);
 
-// The number a text starts with: blanks skipped, then sign, digits, decimal point and
-// exponent as far as they go; 0 when there are no digits.
-double NumberPrefix(std::string_view text);
-
 // An accepted range as the range box's tag carries it: both numbers with leading zeros to
 // the same width, five digits or more ("0000500010" for 5 to 10).
 std::string PrintRangeTag(int from, int to);

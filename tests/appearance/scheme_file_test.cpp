@@ -6,6 +6,7 @@
 
 #include "appearance/colour_parts.h"
 #include "appearance/scheme_file.h"
+#include "board/num_text.h"
 #include "support/temp_dir.h"
 
 namespace lumeta {
