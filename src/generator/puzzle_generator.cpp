@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "generator/hex_words.h"
+#include "generator/solution_screen.h"
 
 namespace lumeta {
 
@@ -60,12 +61,14 @@ long long CreatePuzzle(const BoardLayout& layout, PuzzleState& puzzle, DigitPerm
     const IndexedBoard board = IndexBoard(layout);
     if (board.cellCount == 0) return 0;  // no board built: nothing to make
     const HexWordBoard wordBoard = MakeHexWordBoard(board);
+    const SolutionScreen screen(wordBoard);
     HexWordGrid words;
     long long attempts = 0;
     for (;;) {
         if (perAttempt) perAttempt();
         ++attempts;
         StartHexWordAttempt(wordBoard, words, perm, random);
+        if (!screen.MaySolve(words)) continue;  // it could only fail
         if (RunHexWordAttempt(wordBoard, words) == Verdict::Complete) break;
     }
     CandidateGrid grid;
