@@ -158,24 +158,24 @@ HexWordBoard MakeHexWordBoard(const IndexedBoard& board) {
     return words;
 }
 
+void HexWordsFromClues(const HexWordBoard& board, const DealtClues& clues, HexWordGrid& grid) {
+    for (int h = 1; h <= board.hexTotal; ++h) {
+        HexWord word = 0;
+        for (int k = 0; k < board.givenCount[h]; ++k)
+            word |= HexWord{1} << ((clues.order[h] >> (4 * k) & 0xf) - 1) << board.givenShift[h][k];
+        const unsigned open = RemoveDigits(kAllDigits, clues.set[h]);
+        grid.hex[h] = word | ((open * kLaneOnes) & board.openLanes[h]);
+    }
+}
+
 void StartHexWordAttempt(const HexWordBoard& board, HexWordGrid& grid, DigitPerm& perm,
                          RandomSource& random) {
-    // ShuffleDigits for each hexagon in turn, then its cells from the shuffled digits.
+    // ShuffleDigits for each hexagon in turn, then its clues from the shuffled digits.
+    DealtClues clues;
     random.DrawDownRepeatedly(
         board.hexTotal, 6, [&perm](int n, int j) { std::swap(perm.entry[j], perm.entry[n]); },
-        [&](int t) {
-            const int h = t + 1;
-            HexWord word = 0;
-            unsigned clues = 0;
-            for (int k = 0; k < board.givenCount[h]; ++k) {
-                const unsigned digit = DigitBit(perm.entry[k + 1]);
-                clues |= digit;
-                word |= HexWord{digit} << board.givenShift[h][k];
-            }
-            grid.hex[h] =
-                word | ((RemoveDigits(kAllDigits, static_cast<DigitSet>(clues)) * kLaneOnes) &
-                        board.openLanes[h]);
-        });
+        [&](int t) { TakeClues(board, perm.entry, t + 1, clues); });
+    HexWordsFromClues(board, clues, grid);
 }
 
 Verdict RunHexWordAttempt(const HexWordBoard& board, HexWordGrid& grid) {

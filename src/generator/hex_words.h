@@ -36,6 +36,29 @@ struct HexWordGrid {
     std::array<HexWord, kHexMax + 1> hex{};
 };
 
+// The clue digits of one deal: for each hexagon the first givenCount entries of DigitPerm
+// after its shuffle.
+struct DealtClues {
+    std::array<std::uint8_t, kHexMax + 1> set{};     // as a digit set
+    std::array<std::uint32_t, kHexMax + 1> order{};  // digit k + 1 in bits 4k..4k+3
+};
+
+// Records hexagon h's clue digits from the DigitPerm entries just shuffled.
+inline void TakeClues(const HexWordBoard& board, const std::array<int, 7>& entry, int h,
+                      DealtClues& clues) {
+    unsigned set = 0, order = 0;
+    for (int k = 0; k < board.givenCount[h]; ++k) {
+        set |= 1u << (entry[k + 1] - 1);
+        order |= static_cast<unsigned>(entry[k + 1]) << (4 * k);
+    }
+    clues.set[h] = static_cast<std::uint8_t>(set);
+    clues.order[h] = order;
+}
+
+// The grid at the start of an attempt with these clues: the given cells hold them, every
+// open cell the digits its hexagon's clues leave.
+void HexWordsFromClues(const HexWordBoard& board, const DealtClues& clues, HexWordGrid& grid);
+
 // StartAttempt on hexagon words: the same draws, the same DigitPerm, the same cells.
 void StartHexWordAttempt(const HexWordBoard& board, HexWordGrid& grid, DigitPerm& perm,
                          RandomSource& random);

@@ -25,11 +25,11 @@ std::uint64_t StartSeed() {
 
 }  // namespace
 
-RandomSource::ReadClock RandomSource::FastestClock() {
-    static const ReadClock fastest = [] {
+RandomSource::ReadClockFn RandomSource::FastestClock() {
+    static const ReadClockFn fastest = [] {
         void* vdso = dlopen("linux-vdso.so.1", RTLD_LAZY | RTLD_NOLOAD);
         void* read = vdso ? dlsym(vdso, "__vdso_clock_gettime") : nullptr;
-        return read ? reinterpret_cast<ReadClock>(read) : &clock_gettime;
+        return read ? reinterpret_cast<ReadClockFn>(read) : &clock_gettime;
     }();
     return fastest;
 }
@@ -39,6 +39,12 @@ RandomSource::RandomSource(std::uint64_t state, bool fixed, float fixedTimer)
 
 RandomSource RandomSource::FromClock() {
     return RandomSource(Mix64(StartSeed()), false, 0.0f);
+}
+
+RandomSource RandomSource::OnClock(ReadClockFn readClock, std::uint64_t seed) {
+    RandomSource source(Mix64(seed + kGolden), false, 0.0f);
+    source.readClock_ = readClock;
+    return source;
 }
 
 RandomSource RandomSource::Fixed(std::uint64_t seed, float timerValue) {

@@ -26,11 +26,9 @@ class RandomSource {
     float Timer() { return fixed_ ? fixedTimer_ : ClockTimer(); }
     // Mixes a timer value into the running state. The state is never reset.
     void Reseed(float timerValue) {
-        std::uint32_t bits = 0;
-        std::memcpy(&bits, &timerValue, sizeof bits);
         // Mixing into the state keeps the stream going: with a constant value the step
         // is a fixed permutation of the 2^64 states, not a restart.
-        state_ = Mix64(state_ ^ ((std::uint64_t{bits} << 32) | bits));
+        state_ = Mix64(state_ ^ TimerBits(timerValue));
     }
     // The next value in [0, 1), without re-seeding.
     double Next() {
@@ -61,19 +59,11 @@ class RandomSource {
     template <typename Take, typename Done>
     void DrawDownRepeatedly(int times, int top, Take take, Done done) {
         std::uint64_t state = state_;
-        const auto draw = [&state](float timerValue, int n) {
-            std::uint32_t bits = 0;
-            std::memcpy(&bits, &timerValue, sizeof bits);
-            state = Mix64(state ^ ((std::uint64_t{bits} << 32) | bits)) + kGolden;
-            if (n == 1) return 1;  // whatever the value: the state moves on all the same
-            const double unit = static_cast<double>(Mix64(state) >> 11) * 0x1.0p-53;
-            const int j = static_cast<int>(unit * n) + 1;
-            return j > n ? n : j;
-        };
         if (fixed_) {
+            const std::uint64_t bits = TimerBits(fixedTimer_);
             for (int t = 0; t < times; ++t) {
                 for (int n = top; n >= 1; --n)
-                    take(n, draw(fixedTimer_, n));
+                    take(n, ValueOf(state = Step(state, bits), n));
                 done(t);
             }
         } else {
@@ -81,15 +71,84 @@ class RandomSource {
                 // Unrolled as the fixed loop is: the clock call alone stops the compiler.
 #pragma GCC unroll 8
                 for (int n = top; n >= 1; --n)
-                    take(n, draw(ClockTimer(), n));
+                    take(n, ValueOf(state = Step(state, TimerBits(ClockTimer())), n));
                 done(t);
             }
         }
         state_ = state;
     }
 
+    // Draws made now, their values taken later: made[d] holds draw d's state, and
+    // ValueOf(made[d], n) is what Draw(n) would have returned for it. Between draws d and
+    // d + 1 it calls alongside(d), which must not use this source: work that needs none
+    // of these draws goes on while each waits for the one before.
+    //
+    // On the clock, the run reads the clock before its first draw and after its last:
+    // when the two readings agree, the timer held that one value through every draw in
+    // between, which is what a reading before each draw would have found. When a tick
+    // falls inside, the draws are made again, reading the clock before each (alongside is
+    // not called again).
+    template <typename Alongside>
+    void MakeDraws(std::uint64_t* made, int count, Alongside alongside) {
+        std::uint64_t state = state_;
+        if (fixed_) {
+            const std::uint64_t bits = TimerBits(fixedTimer_);
+#pragma GCC unroll 6
+            for (int d = 0; d < count; ++d) {
+                made[d] = state = Step(state, bits);
+                alongside(d);
+            }
+        } else {
+            const timespec before = ReadClock();
+            const std::uint64_t bits = TimerBits(TimerAt(before));
+#pragma GCC unroll 6
+            for (int d = 0; d < count; ++d) {
+                made[d] = state = Step(state, bits);
+                alongside(d);
+            }
+            const timespec after = ReadClock();
+            if (after.tv_sec != before.tv_sec || after.tv_nsec != before.tv_nsec) {
+                state = state_;
+                for (int d = 0; d < count; ++d)
+                    made[d] = state = Step(state, TimerBits(ClockTimer()));
+            }
+        }
+        state_ = state;
+    }
+    // The value 1..n of a draw made by MakeDraws.
+    static int ValueOf(std::uint64_t made, int n) {
+        if (n == 1) return 1;  // whatever the state: it moved on all the same
+        const double unit = static_cast<double>(Mix64(made) >> 11) * 0x1.0p-53;
+        const int j = static_cast<int>(unit * n) + 1;
+        return j > n ? n : j;
+    }
+    // Draws made but never used can be taken back: the stream goes on from a point it
+    // passed, as if they had not been made.
+    std::uint64_t Position() const {
+        return state_;
+    }
+    void ReturnTo(std::uint64_t position) {
+        state_ = position;
+    }
+
+    // The clock as clock_gettime reads it.
+    using ReadClockFn = int (*)(clockid_t, timespec*);
+    // Like FromClock, on a clock of the caller's, from a given seed (tests step the clock).
+    static RandomSource OnClock(ReadClockFn readClock, std::uint64_t seed);
+
   private:
     static constexpr std::uint64_t kGolden = 0x9e3779b97f4a7c15ULL;
+
+    // The timer value as mixed into the state: its bits in both halves.
+    static std::uint64_t TimerBits(float timerValue) {
+        std::uint32_t bits = 0;
+        std::memcpy(&bits, &timerValue, sizeof bits);
+        return (std::uint64_t{bits} << 32) | bits;
+    }
+    // One draw's move of the state: the re-seed with the timer, then the step.
+    static std::uint64_t Step(std::uint64_t state, std::uint64_t timerBits) {
+        return Mix64(state ^ timerBits) + kGolden;
+    }
 
     // A bijective 64-bit mixer (the splitmix64 finaliser).
     static std::uint64_t Mix64(std::uint64_t z) {
@@ -99,26 +158,31 @@ class RandomSource {
     }
 
     RandomSource(std::uint64_t state, bool fixed, float fixedTimer);
-    // The coarse real-time clock is read before every draw. Its tick (a few milliseconds)
+    // The timer reads the coarse real-time clock. Its tick (a few milliseconds)
     // is the right grain for this timer: seconds since midnight in single precision only
     // resolve 4-8 ms for most of the day, so a finer clock would mostly round to the same
     // value, and the timer this design follows steps at the system tick too. A reading
     // costs a fraction of a fine one (about 7 against 40 ns). It ticks far more slowly
     // than draws are made, so its value is converted only when the reading changes.
-    float ClockTimer() {
+    timespec ReadClock() {
         timespec now{};
         readClock_(CLOCK_REALTIME_COARSE, &now);
+        return now;
+    }
+    float TimerAt(const timespec& now) {
         if (now.tv_sec == lastSeconds_ && now.tv_nsec == lastNanoseconds_) return lastTimer_;
         return ConvertClock(now);
+    }
+    float ClockTimer() {
+        return TimerAt(ReadClock());
     }
     float ConvertClock(const timespec& now);
 
     // clock_gettime, or the kernel's own copy of it when it can be found: the C library's
     // wrapper around it costs about as much again as the reading.
-    using ReadClock = int (*)(clockid_t, timespec*);
-    static ReadClock FastestClock();
+    static ReadClockFn FastestClock();
 
-    ReadClock readClock_ = FastestClock();
+    ReadClockFn readClock_ = FastestClock();
     std::uint64_t state_;
     bool fixed_;
     float fixedTimer_;

@@ -77,25 +77,11 @@ SolutionScreen::SolutionScreen(const HexWordBoard& board) {
     for (int k = 0; k < 6; ++k) {
         if (std::find(ring_.begin(), ring_.begin() + k, at) != ring_.begin() + k) return;
         ring_[k] = at;
-        openLanes_[k] = board.openLanes[at];
         const int next = neighbours[at][0] != previous ? neighbours[at][0] : neighbours[at][1];
         previous = at;
         at = next;
     }
     applies_ = at == ring_[0];
-}
-
-bool SolutionScreen::MaySolve(const HexWordGrid& grid) const {
-    if (!applies_) return true;
-    std::array<std::uint8_t, 6> open;
-    for (int k = 0; k < 6; ++k) {
-        HexWord x = grid.hex[ring_[k]] & openLanes_[k];  // three lanes of the same digits
-        x |= x >> 32;
-        x |= x >> 16;
-        x |= x >> 8;
-        open[k] = static_cast<std::uint8_t>(x & 0x3f);
-    }
-    return AnySolution(open);
 }
 
 bool SolutionScreen::AnySolution(const std::array<std::uint8_t, 6>& open) {

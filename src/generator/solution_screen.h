@@ -26,9 +26,14 @@ class SolutionScreen {
 
     bool Applies() const { return applies_; }
 
-    // On a grid as StartHexWordAttempt leaves it: false only when the clues have no
-    // solution.
-    bool MaySolve(const HexWordGrid& grid) const;
+    // False only when the dealt clues have no solution.
+    bool MaySolve(const DealtClues& clues) const {
+        if (!applies_) return true;
+        std::array<std::uint8_t, 6> open;
+        for (int k = 0; k < 6; ++k)
+            open[k] = static_cast<std::uint8_t>(~clues.set[ring_[k]] & 0x3f);
+        return AnySolution(open);
+    }
 
     // The search itself, on the open digits of the ring hexagons in ring order (bit
     // d - 1 for digit d, three digits each).
