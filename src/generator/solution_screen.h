@@ -41,8 +41,7 @@ class SolutionScreen {
 
   private:
     bool applies_ = false;
-    std::array<int, 6> ring_{};           // the ring hexagons in order around the centre
-    std::array<HexWord, 6> openLanes_{};  // their open cells' lanes
+    std::array<int, 6> ring_{};  // the ring hexagons in order around the centre
 };
 
 }  // namespace lumeta
