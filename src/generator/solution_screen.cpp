@@ -2,21 +2,14 @@
 
 #include <algorithm>
 
+#include "generator/digit_set.h"
+
 namespace lumeta {
 
 namespace {
 
 // Digit sets as six bits, bit d - 1 for digit d.
-constexpr std::array<std::uint8_t, 64> MakeSevenLessTable() {
-    std::array<std::uint8_t, 64> table{};
-    for (unsigned set = 0; set < 64; ++set)
-        for (unsigned bit = 0; bit < 6; ++bit)
-            if (set >> bit & 1) table[set] |= static_cast<std::uint8_t>(1u << (5 - bit));
-    return table;
-}
-// Each digit d turned into 7 - d.
-constexpr std::array<std::uint8_t, 64> kSevenLess = MakeSevenLessTable();
-
+//
 // Walking the ring: hexagon k gets `in` on its side towards hexagon k - 1 (7 less the
 // digit there) and picks the digit of its side towards k + 1; the third digit faces the
 // centre and must differ from those of the hexagons before (`facing`). The last
@@ -31,7 +24,8 @@ bool Walk(const std::uint8_t* open, const std::uint8_t* towardsNext, unsigned in
             const unsigned out = outs & (0u - outs);
             const unsigned centre = open[K] & ~in & ~out;
             if ((centre & facing) != 0) continue;
-            if (Walk<K + 1>(open, towardsNext, kSevenLess[out], facing | centre, last)) return true;
+            if (Walk<K + 1>(open, towardsNext, ComplementDigits(out), facing | centre, last))
+                return true;
         }
         return false;
     }
@@ -90,17 +84,18 @@ bool SolutionScreen::AnySolution(const std::array<std::uint8_t, 6>& open) {
     std::array<std::uint8_t, 6> towardsNext;
     unsigned none = 0;
     for (int k = 0; k < 6; ++k) {
-        towardsNext[k] = open[k] & kSevenLess[open[(k + 1) % 6]];
+        towardsNext[k] = open[k] & ComplementDigits(open[(k + 1) % 6]);
         none |= towardsNext[k] == 0;
     }
     if (none) return false;
     // Hexagon 0's side towards hexagon 5 holds 7 less that hexagon's digit towards it.
-    for (unsigned ins = kSevenLess[towardsNext[5]]; ins != 0; ins &= ins - 1) {
+    for (unsigned ins = ComplementDigits(towardsNext[5]); ins != 0; ins &= ins - 1) {
         const unsigned in = ins & (0u - ins);
         for (unsigned outs = towardsNext[0] & ~in; outs != 0; outs &= outs - 1) {
             const unsigned out = outs & (0u - outs);
             const unsigned centre = open[0] & ~in & ~out;
-            if (Walk<1>(open.data(), towardsNext.data(), kSevenLess[out], centre, kSevenLess[in]))
+            if (Walk<1>(open.data(), towardsNext.data(), ComplementDigits(out), centre,
+                        ComplementDigits(in)))
                 return true;
         }
     }
