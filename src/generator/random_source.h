@@ -90,22 +90,15 @@ class RandomSource {
     // not called again).
     template <typename Alongside>
     void MakeDraws(std::uint64_t* made, int count, Alongside alongside) {
+        const timespec before = fixed_ ? timespec{} : ReadClock();
+        const std::uint64_t bits = TimerBits(fixed_ ? fixedTimer_ : TimerAt(before));
         std::uint64_t state = state_;
-        if (fixed_) {
-            const std::uint64_t bits = TimerBits(fixedTimer_);
 #pragma GCC unroll 6
-            for (int d = 0; d < count; ++d) {
-                made[d] = state = Step(state, bits);
-                alongside(d);
-            }
-        } else {
-            const timespec before = ReadClock();
-            const std::uint64_t bits = TimerBits(TimerAt(before));
-#pragma GCC unroll 6
-            for (int d = 0; d < count; ++d) {
-                made[d] = state = Step(state, bits);
-                alongside(d);
-            }
+        for (int d = 0; d < count; ++d) {
+            made[d] = state = Step(state, bits);
+            alongside(d);
+        }
+        if (!fixed_) {
             const timespec after = ReadClock();
             if (after.tv_sec != before.tv_sec || after.tv_nsec != before.tv_nsec) {
                 state = state_;
