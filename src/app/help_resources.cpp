@@ -11,8 +11,12 @@ namespace lumeta {
 
 QString HelpResourcePath(const QString& folder, const QUrl& url) {
     if (!url.isLocalFile()) return {};
+    const QString local = url.toLocalFile();
+    // The system reads a name only up to a NUL ("link.png%00" opens "link.png", where the
+    // check below saw another name): no file name holds one.
+    if (local.contains(QChar(u'\0'))) return {};
     const QString root = QFileInfo(folder).canonicalFilePath();
-    const QString path = QFileInfo(url.toLocalFile()).canonicalFilePath();
+    const QString path = QFileInfo(local).canonicalFilePath();
     if (root.isEmpty() || path.isEmpty()) return {};
     const QString inside = root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/');
     return path.startsWith(inside) ? path : QString();
