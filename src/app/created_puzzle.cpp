@@ -71,6 +71,8 @@ CreatedPuzzleFile::~CreatedPuzzleFile() {
     if (own_.empty()) return;
     std::error_code ec;
     fs::remove_all(fs::path(own_).parent_path(), ec);
+    // Copies that were killed meanwhile left theirs.
+    RemoveFoldersOfEndedCopies(folder_, fs::path(shared_).filename().string());
 }
 
 std::string CreatedPuzzleFile::OwnPath() {
