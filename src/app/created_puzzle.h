@@ -11,8 +11,9 @@ namespace lumeta {
 // creating a puzzle would change the first copy's puzzle under it (a reset would load the
 // other copy's). So each copy plays from a file of its own, in a hidden folder beside the
 // shared name, made exclusively and removed when the copy ends (folders of copies that
-// died are removed by the next copy that makes or ends its own). The shared file still receives every created puzzle
-// and, when the settings are saved, the puzzle of the copy that saves them.
+// died are removed by the next copy that makes or ends its own). The shared file still
+// receives every created puzzle and, when the settings are saved, the puzzle of the copy
+// that saves them.
 class CreatedPuzzleFile {
   public:
     // sharedPath: where created puzzles are remembered; a relative name is taken from the
