@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QString>
 #include <array>
+#include <memory>
 #include <string>
 
 #include "app/app_folders.h"
@@ -22,6 +23,7 @@ namespace lumeta {
 class AboutForm;
 class BoardPicture;
 class BoxControl;
+class CreatedPuzzleFile;
 class FNDialog;
 class Form4;
 class MsgForm;
@@ -159,6 +161,7 @@ class Form1 : public QMainWindow {
     void CloseOtherWindows();
 
     GameState state_;
+    std::unique_ptr<CreatedPuzzleFile> created_;
     RandomSource random_;
     bool busyPointer_ = false;
 };
