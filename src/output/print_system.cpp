@@ -1,8 +1,10 @@
 #include "output/print_system.h"
 
+#include <QElapsedTimer>
 #include <QLibrary>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QThread>
 
 #include "output/print_target.h"
 
@@ -18,8 +20,32 @@ struct CupsOption {
 };
 using CupsPrintFile = int (*)(const char*, const char*, const char*, int, CupsOption*);
 using CupsLastErrorString = const char* (*)();
+using CupsLastError = int (*)();
 using CupsAddOption = int (*)(const char*, const char*, int, CupsOption**);
 using CupsFreeOptions = void (*)(int, CupsOption*);
+// The library's own failures (no connection) and a server that cannot serve.
+constexpr int kInternalError = 0x0500, kServiceUnavailable = 0x0503;
+// A job as cupsGetJobs lists it (cups_job_t).
+struct CupsJob {
+    int id;
+    char* dest;
+    char* title;
+    char* user;
+    char* format;
+    int state;
+    int size;
+    int priority;
+    time_t completed, created, processed;
+};
+using CupsGetJobs = int (*)(CupsJob**, const char*, int, int);
+using CupsFreeJobs = void (*)(int, CupsJob*);
+constexpr int kJobCanceled = 7, kJobAborted = 8, kJobCompleted = 9;
+constexpr int kWhichJobsAll = -1;
+
+// How long to watch a job the queue took for the server to cancel or abort it at once (a
+// backend or filter that fails): long enough for a local queue to finish or fail, short
+// enough not to hold the window for a printer that takes its time.
+constexpr int kWatchMilliseconds = 1500;
 
 // A PDF is drawn at the resolution of a common office printer.
 constexpr int kSpoolResolution = 600;
@@ -36,6 +62,28 @@ const char* Sides(QPrinter::DuplexMode duplex) {
             break;
     }
     return "one-sided";
+}
+
+// Whether the server cancelled or aborted a job it had taken, within the first moments.
+bool CancelledAtOnce(QLibrary& cups, const QByteArray& queue, int job) {
+    const auto getJobs = reinterpret_cast<CupsGetJobs>(cups.resolve("cupsGetJobs"));
+    const auto freeJobs = reinterpret_cast<CupsFreeJobs>(cups.resolve("cupsFreeJobs"));
+    if (!getJobs || !freeJobs) return false;
+    QElapsedTimer watch;
+    watch.start();
+    for (;;) {
+        CupsJob* jobs = nullptr;
+        const int count = getJobs(&jobs, queue.constData(), 0, kWhichJobsAll);
+        int state = 0;
+        for (int index = 0; index < count; ++index)
+            if (jobs[index].id == job) state = jobs[index].state;
+        freeJobs(count, jobs);
+        if (state == kJobCanceled || state == kJobAborted) return true;
+        // Done, or unknown: nothing more to learn. Waiting or printing: watch a while.
+        if (state == 0 || state == kJobCompleted) return false;
+        if (watch.elapsed() >= kWatchMilliseconds) return false;
+        QThread::msleep(100);
+    }
 }
 
 // Hands a PDF file to a CUPS queue; true once the queue took it as a job.
@@ -61,9 +109,19 @@ bool SubmitToCups(const QString& printer, const QString& file, const QString& ti
     const int job = print(queue.constData(), file.toLocal8Bit().constData(),
                           title.toLocal8Bit().constData(), count, options);
     freeOptions(count, options);
-    if (job > 0) return true;
-    problem = QString::fromLocal8Bit(lastError());
-    return false;
+    if (job <= 0) {
+        problem = QString::fromLocal8Bit(lastError());
+        // Without a server the library only knows that its socket is missing.
+        const auto status = reinterpret_cast<CupsLastError>(cups.resolve("cupsLastError"));
+        if (status && (status() == kInternalError || status() == kServiceUnavailable))
+            problem = QStringLiteral("The print server does not answer (%1).").arg(problem);
+        return false;
+    }
+    if (CancelledAtOnce(cups, queue, job)) {
+        problem = QStringLiteral("The print server cancelled the job.");
+        return false;
+    }
+    return true;
 }
 
 class CupsPrintSystem : public PrintSystem {
