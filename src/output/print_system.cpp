@@ -39,7 +39,7 @@ struct CupsJob {
 };
 using CupsGetJobs = int (*)(CupsJob**, const char*, int, int);
 using CupsFreeJobs = void (*)(int, CupsJob*);
-constexpr int kJobCanceled = 7, kJobAborted = 8, kJobCompleted = 9;
+constexpr int kJobProcessing = 5, kJobCanceled = 7, kJobAborted = 8, kJobCompleted = 9;
 constexpr int kWhichJobsAll = -1;
 
 // How long to watch a job the queue took for the server to cancel or abort it at once (a
@@ -64,11 +64,13 @@ const char* Sides(QPrinter::DuplexMode duplex) {
     return "one-sided";
 }
 
-// Whether the server cancelled or aborted a job it had taken, within the first moments.
-bool CancelledAtOnce(QLibrary& cups, const QByteArray& queue, int job) {
+// What became of a job the queue took, in its first moments.
+enum class JobFate { Taken, Cancelled, Waiting };
+
+JobFate WatchJob(QLibrary& cups, const QByteArray& queue, int job) {
     const auto getJobs = reinterpret_cast<CupsGetJobs>(cups.resolve("cupsGetJobs"));
     const auto freeJobs = reinterpret_cast<CupsFreeJobs>(cups.resolve("cupsFreeJobs"));
-    if (!getJobs || !freeJobs) return false;
+    if (!getJobs || !freeJobs) return JobFate::Taken;
     QElapsedTimer watch;
     watch.start();
     for (;;) {
@@ -78,10 +80,11 @@ bool CancelledAtOnce(QLibrary& cups, const QByteArray& queue, int job) {
         for (int index = 0; index < count; ++index)
             if (jobs[index].id == job) state = jobs[index].state;
         freeJobs(count, jobs);
-        if (state == kJobCanceled || state == kJobAborted) return true;
+        if (state == kJobCanceled || state == kJobAborted) return JobFate::Cancelled;
         // Done, or unknown: nothing more to learn. Waiting or printing: watch a while.
-        if (state == 0 || state == kJobCompleted) return false;
-        if (watch.elapsed() >= kWatchMilliseconds) return false;
+        if (state == 0 || state == kJobCompleted) return JobFate::Taken;
+        if (watch.elapsed() >= kWatchMilliseconds)
+            return state == kJobProcessing ? JobFate::Taken : JobFate::Waiting;
         QThread::msleep(100);
     }
 }
@@ -117,9 +120,17 @@ bool SubmitToCups(const QString& printer, const QString& file, const QString& ti
             problem = QStringLiteral("The print server does not answer (%1).").arg(problem);
         return false;
     }
-    if (CancelledAtOnce(cups, queue, job)) {
-        problem = QStringLiteral("The print server cancelled the job.");
-        return false;
+    switch (WatchJob(cups, queue, job)) {
+        case JobFate::Cancelled:
+            problem = QStringLiteral("The print server cancelled the job.");
+            return false;
+        case JobFate::Waiting:
+            // A printer stopped by an error keeps its jobs until someone starts it again.
+            if (QPrinterInfo::printerInfo(printer).state() != QPrinter::Error) return true;
+            problem = QStringLiteral("The printer is stopped; the job waits in its queue.");
+            return false;
+        case JobFate::Taken:
+            break;
     }
     return true;
 }
