@@ -115,11 +115,12 @@ void PuzzlePrinting::PrintCurrentPuzzle() {
         printer_.UsePdfFile(path);
     }
     const CurrentPuzzle& current = game_.current;
-    const std::unique_ptr<PrintTarget> target = printer_.Open(
-        JobTitle(game_.AppTitle, current.PuzzleFile, current.PuzzleNo, current.PuzzleNo));
     PrintedPages printed;
     {
+        // The document and its spool file are gone before any message shows.
         BusyPointer busy;
+        const std::unique_ptr<PrintTarget> target = printer_.Open(
+            JobTitle(game_.AppTitle, current.PuzzleFile, current.PuzzleNo, current.PuzzleNo));
         printed = PrintCurrentPage(*target, game_);
     }
     if (!printed.ok) return ReportFailure(printed);
@@ -166,7 +167,7 @@ void PuzzlePrinting::PrintRange(int from, int to) {
         progress->setValue(0);
     }
     const int last = static_cast<int>(std::min<long long>(to, current.PuzzleCount));
-    const std::unique_ptr<PrintTarget> target =
+    std::unique_ptr<PrintTarget> target =
         printer_.Open(JobTitle(game_.AppTitle, file, from, std::max(from, last)));
     const PrintedPages printed =
         PrintRangePages(*target, game_, from, to, [&progress](long long done) {
@@ -175,6 +176,7 @@ void PuzzlePrinting::PrintRange(int from, int to) {
             QCoreApplication::processEvents();
             return !progress->wasCanceled();
         });
+    target.reset();  // its spool file is gone before any message shows
     progress.reset();
 
     // The puzzle that was current comes back from its file. A print that failed leaves the
