@@ -33,7 +33,10 @@ class FakePrintSystem : public PrintSystem {
             return std::make_unique<FailingTarget>(*this);
         return OpenSpooledPdf(settings.pageLayout(), 72, title,
                               [this, title](const QString& file, QString& why) {
-                                  if (failAt == FailAt::Finish) return why = problem, false;
+                                  if (failAt == FailAt::Finish) {
+                                      why = problem;
+                                      return false;
+                                  }
                                   titles << title;
                                   pagesQueued += PdfPages(file);
                                   return true;
