@@ -31,6 +31,7 @@
 #include "controls/msg_form.h"
 #include "controls/twips.h"
 #include "output/clipboard_copy.h"
+#include "output/print_system.h"
 #include "output/prnt_form.h"
 #include "output/puzzle_printing.h"
 #include "puzzlefiles/puzzle_writer.h"
@@ -340,8 +341,9 @@ void Form1::Startup() {
     msgForm->SetForeColor(0);
     msgForm->setWindowTitle(QtText(s.AppTitle));
     if (!printing) {
+        if (!printSystem) printSystem = SystemPrintService();
         printing = new PuzzlePrinting({s.layout, s.puzzle, s.current, s.appearance, s.AppTitle},
-                                      *msgForm, this);
+                                      *msgForm, this, printSystem);
         printing->PuzzleReloaded = [this](const LoadReport& report) {
             TakeLoadReport(report);
             DrawBoard(0);

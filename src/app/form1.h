@@ -27,6 +27,7 @@ class CreatedPuzzleFile;
 class FNDialog;
 class Form4;
 class MsgForm;
+class PrintSystem;
 class PuzzlePrinting;
 class OptionsForm;
 
@@ -99,6 +100,8 @@ class Form1 : public QMainWindow {
     FNDialog* gf1 = nullptr;             // the open and save dialogs; never shown as a button
     // The printing commands with the print-dialog object and the print window.
     PuzzlePrinting* printing = nullptr;
+    // The printers printing may use: the system's, unless another is set before Startup.
+    std::shared_ptr<PrintSystem> printSystem;
     Form4* helpForm = nullptr;
     QPointer<AboutForm> aboutForm;  // released when the about box is unloaded
 
