@@ -26,7 +26,7 @@ CreateMultiResult CreateMulti(const CreateMultiOptions& options, const PuzzleMak
     }
 
     ReplacingFile output;
-    if (!output.Open(options.outputFile)) {
+    if (!output.Open(options.outputFile, ReplacingFile::Streams::WriteInto)) {
         result.message = output.problem();
         return result;
     }

@@ -18,6 +18,7 @@
 #include "generator/puzzle_generator.h"
 #include "generator/random_source.h"
 #include "generator/text_lines.h"
+#include "tools/terminal_text.h"
 
 namespace lumeta {
 
@@ -86,9 +87,11 @@ bool MakeRandomSource(const ParsedArgs& parsed, std::optional<RandomSource>& ran
     return true;
 }
 
-// Progress on the terminal only: never in a pipe, a file or a test's stream.
+// Progress on the terminal only: never in a pipe, a file or a test's stream. The bar is
+// drawn on std::cerr itself, since its carriage returns are what the masking of err
+// stops.
 bool ShowsProgress(const std::ostream& err) {
-    return &err == &std::cerr && isatty(STDERR_FILENO);
+    return TerminalSafeOutput::WritesInto(err, std::cerr.rdbuf()) && isatty(STDERR_FILENO);
 }
 
 std::string Seconds(double seconds) {
@@ -112,7 +115,7 @@ int RunCreate(const ToolArgs& args, std::ostream& out, std::ostream& err) {
 
     const std::optional<std::string> outPath = OptionValue(parsed, "--out");
     ReplacingFile file;
-    if (outPath && !file.Open(*outPath)) {
+    if (outPath && !file.Open(*outPath, ReplacingFile::Streams::WriteInto)) {
         err << kProgram << " create: " << file.problem() << "\n";
         return 1;
     }
@@ -128,6 +131,7 @@ int RunCreate(const ToolArgs& args, std::ostream& out, std::ostream& err) {
         if (!made.insert(line).second) continue;  // a repeat: make another
         if (!outPath) {
             out << line << "\n";
+            if (!out) return 1;  // the caller says why the output was cut
         } else if (!file.WriteLine(line)) {
             err << kProgram << " create: " << file.problem() << "\n";
             return 1;
@@ -173,10 +177,10 @@ int RunCreateMulti(const ToolArgs& args, std::ostream& out, std::ostream& err) {
         const double elapsed = std::chrono::duration<double>(now - start).count();
         const int width = 30;
         const int filled = static_cast<int>(done * width);
-        err << "\r[" << std::string(filled, '#') << std::string(width - filled, '.') << "] run "
-            << step.run << "/" << options.runs << ", " << step.newPuzzles << " new, "
-            << step.repeats << " repeats, about " << Seconds(elapsed / done - elapsed) << " left  "
-            << std::flush;
+        std::cerr << "\r[" << std::string(filled, '#') << std::string(width - filled, '.')
+                  << "] run " << step.run << "/" << options.runs << ", " << step.newPuzzles
+                  << " new, " << step.repeats << " repeats, about "
+                  << Seconds(elapsed / done - elapsed) << " left  " << std::flush;
     };
 
     BoardLayout layout;
@@ -184,7 +188,7 @@ int RunCreateMulti(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     DigitPerm perm;
     const CreateMultiResult result = CreateMulti(options, layout, puzzle, perm, *random,
                                                  bar ? progress : CreateMultiProgressFn{});
-    if (bar) err << "\n";
+    if (bar) std::cerr << "\n";
     if (!result.notice.empty()) err << kProgram << " create-multi: " << result.notice << "\n";
     if (!result.completed) {
         err << kProgram << " create-multi: " << result.message << "; nothing was written\n";

@@ -10,6 +10,7 @@
 #include "puzzlefiles/line_scanner.h"
 #include "puzzlefiles/puzzle_loader.h"
 #include "tools/generator_commands.h"
+#include "tools/terminal_text.h"
 #include "tools/text_board.h"
 
 namespace lumeta {
@@ -30,7 +31,9 @@ void PrintProgramHelp(std::ostream& out) {
         << "per line for the 7-hexagon board.\n\nCommands:\n";
     for (const ToolCommand& command : ToolCommands())
         out << "  " << command.usage << "\n      " << command.summary << "\n";
-    out << "\n" << kProgram << " COMMAND --help explains one command.\n";
+    out << "\n"
+        << kProgram << " COMMAND --help explains one command; " << kProgram
+        << " --version prints the version.\n";
 }
 
 }  // namespace
@@ -44,8 +47,9 @@ const std::vector<ToolCommand>& ToolCommands() {
         {"create", "create [N] [--out FILE] [--seed S]",
          "Makes N new distinct puzzles (default 1), one line each.",
          "\nEvery puzzle has exactly one solution, found from its clues by deduction alone.\n"
-         "The lines go to standard output, or replace FILE with --out. --seed S makes the\n"
-         "run reproducible; without it the clock seeds it.\n",
+         "The lines go to standard output, or replace FILE with --out (a device or a pipe,\n"
+         "such as /dev/stdout, is written into). --seed S makes the run reproducible;\n"
+         "without it the clock seeds it.\n",
          RunCreate},
         {"create-multi", "create-multi [--existing FILE] [--out FILE] [--count N] [--seed S]",
          "Makes N puzzles and keeps those new to an existing collection.",
@@ -159,13 +163,19 @@ int RunShow(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
-int RunTool(const ToolArgs& args, std::ostream& out, std::ostream& err) {
+namespace {
+
+int RunCommand(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
         PrintProgramHelp(err);
         return 2;
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         PrintProgramHelp(out);
+        return 0;
+    }
+    if (args[0] == "--version") {
+        out << kProgram << " " << LUMETA_VERSION << "\n";
         return 0;
     }
     for (const ToolCommand& command : ToolCommands()) {
@@ -184,6 +194,18 @@ int RunTool(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     }
     err << kProgram << ": unknown command '" << args[0] << "'\nTry '" << kProgram << " --help'.\n";
     return 2;
+}
+
+}  // namespace
+
+int RunTool(const ToolArgs& args, std::ostream& out, std::ostream& err) {
+    // File names come from the user and from folders: nothing a terminal obeys gets out.
+    TerminalSafeOutput safeOut(out.rdbuf()), safeErr(err.rdbuf());
+    std::ostream maskedOut(&safeOut), maskedErr(&safeErr);
+    const int status = RunCommand(args, maskedOut, maskedErr);
+    if (!safeOut.Finish()) out.setstate(std::ios::badbit);
+    if (!safeErr.Finish()) err.setstate(std::ios::badbit);
+    return status;
 }
 
 }  // namespace lumeta
