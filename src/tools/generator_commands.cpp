@@ -116,7 +116,7 @@ int RunCreate(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     const std::optional<std::string> outPath = OptionValue(parsed, "--out");
     ReplacingFile file;
     if (outPath && !file.Open(*outPath, ReplacingFile::Streams::WriteInto)) {
-        err << kProgram << " create: " << file.problem() << "\n";
+        err << kProgram << " create: " << OneLine(file.problem()) << "\n";
         return 1;
     }
 
@@ -133,12 +133,12 @@ int RunCreate(const ToolArgs& args, std::ostream& out, std::ostream& err) {
             out << line << "\n";
             if (!out) return 1;  // the caller says why the output was cut
         } else if (!file.WriteLine(line)) {
-            err << kProgram << " create: " << file.problem() << "\n";
+            err << kProgram << " create: " << OneLine(file.problem()) << "\n";
             return 1;
         }
     }
     if (outPath && !file.Commit()) {
-        err << kProgram << " create: " << file.problem() << "\n";
+        err << kProgram << " create: " << OneLine(file.problem()) << "\n";
         return 1;
     }
     return 0;
@@ -161,8 +161,9 @@ int RunCreateMulti(const ToolArgs& args, std::ostream& out, std::ostream& err) {
         return UsageError(err, "create-multi", "--seed must be a whole number from 0");
 
     if (SameFile(options.existingFile, options.outputFile)) {
-        err << kProgram << " create-multi: the output " << options.outputFile
-            << " is the collection " << options.existingFile << " itself; nothing was written\n";
+        err << kProgram << " create-multi: the output " << OneLine(options.outputFile)
+            << " is the collection " << OneLine(options.existingFile)
+            << " itself; nothing was written\n";
         return 1;
     }
 
@@ -189,14 +190,16 @@ int RunCreateMulti(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     const CreateMultiResult result = CreateMulti(options, layout, puzzle, perm, *random,
                                                  bar ? progress : CreateMultiProgressFn{});
     if (bar) std::cerr << "\n";
-    if (!result.notice.empty()) err << kProgram << " create-multi: " << result.notice << "\n";
+    if (!result.notice.empty())
+        err << kProgram << " create-multi: " << OneLine(result.notice) << "\n";
     if (!result.completed) {
-        err << kProgram << " create-multi: " << result.message << "; nothing was written\n";
+        err << kProgram << " create-multi: " << OneLine(result.message)
+            << "; nothing was written\n";
         return 1;
     }
     out << result.runs << " runs against " << result.existingLines
         << " known puzzles: " << result.newPuzzles << " new, " << result.repeats
-        << " repeats, written to " << options.outputFile << "\n";
+        << " repeats, written to " << OneLine(options.outputFile) << "\n";
     return 0;
 }
 
@@ -210,16 +213,16 @@ int RunRandomize(const ToolArgs& args, std::ostream& out, std::ostream& err) {
         return UsageError(err, "randomize", "--seed must be a whole number from 0");
     const std::string& source = parsed.positional[0];
     if (SameFile(source, NoDupRandomName(source))) {
-        err << kProgram << " randomize: the output " << NoDupRandomName(source) << " is " << source
-            << " itself; nothing was written\n";
+        err << kProgram << " randomize: the output " << OneLine(NoDupRandomName(source)) << " is "
+            << OneLine(source) << " itself; nothing was written\n";
         return 1;
     }
     const RandomizeResult result = RandomizePuzzleFile(source, *random);
     if (!result.ok) {
-        err << kProgram << " randomize: " << result.message << "\n";
+        err << kProgram << " randomize: " << OneLine(result.message) << "\n";
         return 1;
     }
-    out << result.message << "\n";
+    out << OneLine(result.message) << "\n";
     return 0;
 }
 
@@ -231,11 +234,12 @@ int RunCheck(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     BuildBoard(layout, puzzle);
     const FileCheck check = CheckPuzzleFile(layout, args[0]);
     if (!check.readable) {
-        err << kProgram << " check: " << ReadTextLines(args[0]).problem << "\n";
+        err << kProgram << " check: " << OneLine(ReadTextLines(args[0]).problem) << "\n";
         return 1;
     }
     if (check.lines == 0) {
-        err << kProgram << " check: " << args[0] << " does not appear to have any puzzles\n";
+        err << kProgram << " check: " << OneLine(args[0])
+            << " does not appear to have any puzzles\n";
         return 1;
     }
     out << check.Summary() << "\n";

@@ -93,6 +93,13 @@ bool TerminalSafeOutput::Finish() {
     return MaskPending() && !failed_;
 }
 
+std::string OneLine(std::string_view text) {
+    std::string line(text);
+    for (char& c : line)
+        if ((c >= 0 && c < ' ') || c == '\x7f') c = '?';
+    return line;
+}
+
 bool TerminalSafeOutput::WritesInto(const std::ostream& stream, const std::streambuf* target) {
     const auto* safe = dynamic_cast<const TerminalSafeOutput*>(stream.rdbuf());
     return safe && safe->target_ == target;

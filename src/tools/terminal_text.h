@@ -2,6 +2,8 @@
 
 #include <ostream>
 #include <streambuf>
+#include <string>
+#include <string_view>
 
 namespace lumeta {
 
@@ -36,5 +38,9 @@ class TerminalSafeOutput : public std::streambuf {
     std::size_t need_ = 0;  // bytes the character has in all
     bool failed_ = false;
 };
+
+// One line of text, such as a file name or a message that holds one, with every ASCII
+// control character shown as "?", the line feed too: a name cannot fake a line of its own.
+std::string OneLine(std::string_view text);
 
 }  // namespace lumeta

@@ -92,7 +92,7 @@ bool WantsHelp(const ToolArgs& args) {
 }
 
 int UsageError(std::ostream& err, const char* commandName, const std::string& problem) {
-    err << kProgram << " " << commandName << ": " << problem << "\n"
+    err << kProgram << " " << commandName << ": " << OneLine(problem) << "\n"
         << "Try '" << kProgram << " " << commandName << " --help'.\n";
     return 2;
 }
@@ -102,11 +102,11 @@ int RunCount(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     const std::string& path = args[0];
     const LineScan scan = ScanLines(path);
     if (!scan.readable) {
-        err << kProgram << " count: " << ReadProblem(path) << "\n";
+        err << kProgram << " count: " << OneLine(ReadProblem(path)) << "\n";
         return 1;
     }
     if (scan.lines > 0 && PuzzleCountOf(scan.lines) == 0) {
-        err << kProgram << " count: " << path << " has " << scan.lines
+        err << kProgram << " count: " << OneLine(path) << " has " << scan.lines
             << " lines, more than the 2147483647 puzzles a file may hold\n";
         return 1;
     }
@@ -140,16 +140,17 @@ int RunShow(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     const int count = scan.readable ? PuzzleCountOf(scan.lines) : 0;
     if (count == 0) {
         if (!scan.readable)
-            err << kProgram << " show: " << ReadProblem(path) << "\n";
+            err << kProgram << " show: " << OneLine(ReadProblem(path)) << "\n";
         else if (scan.lines > 0)
-            err << kProgram << " show: " << path << " has " << scan.lines
+            err << kProgram << " show: " << OneLine(path) << " has " << scan.lines
                 << " lines, more than the 2147483647 puzzles a file may hold\n";
         else
-            err << kProgram << " show: " << path << " does not appear to have any puzzles\n";
+            err << kProgram << " show: " << OneLine(path)
+                << " does not appear to have any puzzles\n";
         return 1;
     }
     if (!scan.found || number > count) {
-        err << kProgram << " show: " << path << " has " << count
+        err << kProgram << " show: " << OneLine(path) << " has " << count
             << (count == 1 ? " puzzle" : " puzzles") << "; there is no puzzle " << number << "\n";
         return 1;
     }
@@ -159,7 +160,7 @@ int RunShow(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     std::string board = TextBoard(layout, puzzle, solution);
     for (char& c : board)
         if (c != '\n' && (c < ' ' || c > '~')) c = '?';
-    out << PuzzleLabelText(n, count) << "  " << FileLabelText(path) << "\n\n" << board;
+    out << PuzzleLabelText(n, count) << "  " << OneLine(FileLabelText(path)) << "\n\n" << board;
     return 0;
 }
 
@@ -188,11 +189,12 @@ int RunCommand(const ToolArgs& args, std::ostream& out, std::ostream& err) {
         try {
             return command.run(rest, out, err);
         } catch (const std::exception& e) {
-            err << kProgram << " " << command.name << ": " << e.what() << "\n";
+            err << kProgram << " " << command.name << ": " << OneLine(e.what()) << "\n";
             return 1;
         }
     }
-    err << kProgram << ": unknown command '" << args[0] << "'\nTry '" << kProgram << " --help'.\n";
+    err << kProgram << ": unknown command '" << OneLine(args[0]) << "'\nTry '" << kProgram
+        << " --help'.\n";
     return 2;
 }
 

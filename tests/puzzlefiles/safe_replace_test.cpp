@@ -2,7 +2,6 @@
 
 #include <sys/stat.h>
 #include <unistd.h>
-#include <csignal>
 #include <filesystem>
 #include <set>
 
@@ -124,22 +123,28 @@ TEST(ReplacingFile, AFailedOrAbandonedWriteLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_EQ(Names(dir), std::set<std::string>{"out.txt"});
 }
 
-void InterruptHalfWay(const std::string& file, int sig) {
-    InstallTempFileCleanup();
-    ReplacingFile out;
-    if (!out.Open(file) || !out.WriteLine("half")) std::exit(3);
-    raise(sig);
-    std::exit(4);
-}
-
-TEST(ReplacingFileDeathTest, CtrlCOrSigtermRemovesTheTemporaryFile) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
+// As cp and editors do: a set-user-id or set-group-id bit never passes to a new owner or
+// group (here root, replacing other users' files).
+TEST(ReplaceFileContents, DropsASetIdBitWhenTheReplacedFilesOwnerOrGroupChanges) {
+    if (geteuid() != 0) GTEST_SKIP() << "only root can replace another user's file";
     TempDir dir;
-    const auto file = dir.Write("out.txt", "old\r\n");
-    EXPECT_EXIT(InterruptHalfWay(file, SIGINT), ::testing::KilledBySignal(SIGINT), "");
-    EXPECT_EXIT(InterruptHalfWay(file, SIGTERM), ::testing::KilledBySignal(SIGTERM), "");
-    EXPECT_EQ(ReadBytes(file), "old\r\n");
-    EXPECT_EQ(Names(dir), std::set<std::string>{"out.txt"});
+    const struct {
+        uid_t owner;
+        gid_t group;
+        unsigned mode, after;
+    } cases[] = {
+        {4242, 4242, 06755, 0755},  // another user's: both bits go
+        {0, 4242, 06755, 04755},    // only the group changes
+        {4242, 0, 06755, 02755},    // only the owner changes
+        {0, 0, 06755, 06755},       // root's own file keeps them
+    };
+    for (const auto& c : cases) {
+        const auto file = dir.Write("tool", "old");
+        ASSERT_EQ(chown(file.c_str(), c.owner, c.group), 0);
+        ASSERT_EQ(chmod(file.c_str(), c.mode), 0);
+        ASSERT_TRUE(ReplaceFileContents(file, "new"));
+        EXPECT_EQ(ModeOf(file), c.after) << c.owner << ":" << c.group;
+    }
 }
 
 }  // namespace

@@ -85,17 +85,23 @@ TEST(LumetaTools, ErrorsGoToStderrWithANonZeroStatus) {
     }
 }
 
-TEST(LumetaTools, ShowPrintsAQuestionMarkForEveryCharacterATerminalWouldObey) {
+// In the lines of a file and in file names: a name may hold an escape sequence, a line
+// feed or bytes that are not UTF-8; a UTF-8 name is shown as it is.
+TEST(LumetaTools, ShowsAQuestionMarkForEveryCharacterATerminalWouldObeyInLinesAndNames) {
     TempDir dir;
     std::string line(kSampleLine);
     line[16] = '\x1b';  // open cells of the centre
     line[17] = '\x9b';
-    const auto file = dir.Write("p.txt", line + "\r\n");
+    const auto file = dir.Write("p\x1b]0;x\x07\nq\xc2\x9b\xff\xc3\xa9.txt", line + "\r\n");
     const ToolRun run = Tools({"show", file, "1", "--solution"});
     ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "p# 1 of 1  p?]0;x??q???\xc3\xa9.txt");
     EXPECT_NE(run.out.find("/ 6 ? ? \\"), std::string::npos) << run.out;
-    for (char c : run.out)
-        EXPECT_TRUE(c == '\n' || (c >= ' ' && c <= '~')) << static_cast<int>(c);
+    const ToolRun missing = Tools({"count", file + "\x1b[2J"});
+    EXPECT_NE(missing.err.find("q???\xc3\xa9.txt?[2J\n"), std::string::npos) << missing.err;
+    for (const std::string& text : {run.out, missing.err})
+        for (char c : text)
+            EXPECT_TRUE(c == '\n' || c >= ' ' || c < 0) << static_cast<int>(c);
 }
 
 TEST(LumetaTools, HelpExplainsEveryCommand) {
