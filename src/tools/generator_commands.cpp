@@ -2,18 +2,19 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <iostream>
 #include <optional>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "board/board_layout.h"
 #include "board/puzzle_state.h"
 #include "generator/batch_create.h"
 #include "generator/dedupe_shuffle.h"
+#include "generator/line_set.h"
 #include "generator/puzzle_check.h"
 #include "generator/puzzle_generator.h"
 #include "generator/random_source.h"
@@ -124,11 +125,12 @@ int RunCreate(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     PuzzleState puzzle;
     BuildBoard(layout, puzzle);
     DigitPerm perm;
-    std::unordered_set<std::string> made;
+    DistinctLines made;
+    made.Reserve(static_cast<std::size_t>(std::min(wanted, kRunsReservedAhead)));
     while (static_cast<long long>(made.size()) < wanted) {
         CreatePuzzle(layout, puzzle, perm, *random);
         const std::string line = PuzzleLine(layout, puzzle);
-        if (!made.insert(line).second) continue;  // a repeat: make another
+        if (!made.Insert(line)) continue;  // a repeat: make another
         if (!outPath) {
             out << line << "\n";
             if (!out) return 1;  // the caller says why the output was cut
@@ -234,7 +236,7 @@ int RunCheck(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     BuildBoard(layout, puzzle);
     const FileCheck check = CheckPuzzleFile(layout, args[0]);
     if (!check.readable) {
-        err << kProgram << " check: " << OneLine(ReadTextLines(args[0]).problem) << "\n";
+        err << kProgram << " check: " << OneLine(ReadProblem(args[0])) << "\n";
         return 1;
     }
     if (check.lines == 0) {
