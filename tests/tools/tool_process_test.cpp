@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -61,6 +62,8 @@ TEST(ToolsProcess, AWriteThatFailsEndsWithAMessageAndStatusOneAndNothingCutIsRep
     const std::string copy = work.Write("copy.txt", ReadBytes(puzzles));
     const std::string kept = work.Write("kept.txt", "old\r\n");
     const std::string log = dir.File("log.txt"), err = dir.File("err.txt");
+    const std::string fifo = dir.File("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
     const struct {
         ToolArgs args;
         std::string out;  // standard output: a file in `dir` or a device
@@ -93,6 +96,11 @@ TEST(ToolsProcess, AWriteThatFailsEndsWithAMessageAndStatusOneAndNothingCutIsRep
          1,
          "cannot write " + kept + ": File too large; nothing was written"},
         {{"randomize", copy}, log, 8192, 1, "copy-noduprandom.txt: File too large"},
+        {{"create", "2", "--out", fifo},
+         log,
+         kNoLimit,
+         1,
+         "cannot write " + fifo + ": no process reads the FIFO"},
         {{"create", "2", "--out", "/dev/null"}, log, kNoLimit, 0, ""},
     };
     for (const auto& c : cases) {
