@@ -20,10 +20,7 @@ CreateMultiResult CreateMulti(const CreateMultiOptions& options, const PuzzleMak
     long long lines = 0;
     std::string problem;
     result.existingRead = ReadLinesOf(
-        options.existingFile,
-        [&](std::uint64_t bytes) {
-            known.Reserve(runsAhead + static_cast<std::size_t>(bytes / 43));
-        },
+        options.existingFile, [&](std::uint64_t bytes) { known.ReserveForFile(bytes, runsAhead); },
         [&](std::string_view line) {
             ++lines;
             known.Insert(line);

@@ -1,5 +1,6 @@
 #include "generator/line_set.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <new>
 
@@ -53,6 +54,11 @@ std::size_t DistinctLines::SlotOf(const Key& key) const {
 
 void DistinctLines::Reserve(std::size_t lines) {
     if (CapacityFor(lines) > capacity_) Grow(CapacityFor(lines));
+}
+
+void DistinctLines::ReserveForFile(std::uint64_t bytes, std::size_t lines) {
+    constexpr std::uint64_t kMostAhead = std::uint64_t{1} << 26;
+    Reserve(lines + static_cast<std::size_t>(std::min(bytes / 43, kMostAhead)));
 }
 
 void DistinctLines::Grow(std::size_t capacity) {

@@ -21,6 +21,9 @@ class DistinctLines {
 
     // Makes room for this many puzzle lines at once, so the table never grows past them.
     void Reserve(std::size_t lines);
+    // Makes room, besides `lines`, for as many puzzle lines as a file of this size holds
+    // (42 digits and a line end), up to 2^26 of them; past that the table grows as needed.
+    void ReserveForFile(std::uint64_t bytes, std::size_t lines = 0);
     // The mark of the line when the set holds it (or a line equal to it but for letter
     // case), else -1.
     int Find(std::string_view line) const;

@@ -73,11 +73,7 @@ FileCheck CheckPuzzleFile(const BoardLayout& layout, const std::string& path, st
     DistinctLines seen;
     std::string problem;
     const bool read = ReadLinesOf(
-        path,
-        [&](std::uint64_t bytes) {
-            // Room for as many puzzle lines as the file can hold (42 digits and a line end).
-            seen.Reserve(static_cast<std::size_t>(bytes / 43));
-        },
+        path, [&](std::uint64_t bytes) { seen.ReserveForFile(bytes); },
         [&](std::string_view line) {
             ++result.lines;
             int verdict = seen.Find(line);
