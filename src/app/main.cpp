@@ -8,6 +8,7 @@
 #include "app/form1.h"
 #include "app/local_text.h"
 #include "generator/random_source.h"
+#include "puzzlefiles/safe_replace.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ bool AsksForHelpOrVersion(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    lumeta::InstallTempFileCleanup();  // signals and file-size limits leave no temporary file
     QCoreApplication::setApplicationVersion(QStringLiteral(LUMETA_VERSION));
     QCommandLineParser parser;
     DescribeCommandLine(parser);
