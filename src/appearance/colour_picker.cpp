@@ -66,11 +66,13 @@ ColPik::ColPik(QWidget* parent)
     for (int component = 0; component < 3; ++component) {
         QScrollBar* bar = *bars[component] = new QScrollBar(Qt::Vertical, this);
         bar->setObjectName(QStringLiteral("hsr") + QLatin1String(names[component]));
+        bar->setAccessibleName(QLatin1String(names[component]));
         bar->setRange(0, 255);
         bar->setValue(255);
         connect(bar, &QScrollBar::valueChanged, this, [this, component] { BarChanged(component); });
 
         PicRGB[component] = new QLabel(this);
+        PicRGB[component]->setAccessibleName(QLatin1String(names[component]) + " shades");
         Fill(PicRGB[component], RGBValue(component == 0 ? 255 : 0, component == 1 ? 255 : 0,
                                          component == 2 ? 255 : 0));
         QLabel* degree = *degrees[component] = new QLabel(QStringLiteral("255"), this);
@@ -84,6 +86,7 @@ ColPik::ColPik(QWidget* parent)
     Label2->setObjectName(QStringLiteral("Label2"));
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAccessibleName(QStringLiteral("Selected colour"));
     // Outlined, so the colour shows also on a background of the same colour.
     Label1->setFrameShape(QFrame::Box);
     Fill(Label1, selected_);
