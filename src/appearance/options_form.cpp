@@ -56,7 +56,7 @@ struct Place {
 };
 // Where everything sits, in twips; controls inside a frame relative to the frame.
 constexpr double kDialogWidth = 5640;
-constexpr double kDialogHeight = 5160;
+constexpr double kDialogHeight = 5340;
 constexpr Place kFontsFrame = {120, 60, 2640, 2580};
 constexpr Place kFontList = {120, 270, 2400, 1560};
 constexpr Place kFontSample = {120, 1890, 2400, 600};
@@ -72,8 +72,8 @@ constexpr Place kClose = {4000, 3230, 1520, 345};
 constexpr Place kSchemeFrame = {120, 3660, 5400, 780};
 constexpr Place kSchemeList = {180, 330, 3000, 330};
 constexpr Place kAdjuster = {3300, 330, 600, 330};
-constexpr Place kPresetFrame = {120, 4500, 5400, 600};
-constexpr Place kFirstPreset = {180, 210, 1500, 330};
+constexpr Place kPresetFrame = {120, 4500, 5400, 780};
+constexpr Place kFirstPreset = {180, 330, 1500, 330};
 constexpr double kPresetStep = 1620;
 
 const std::array<const char*, 5> kSwatchTips = {
