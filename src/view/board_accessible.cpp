@@ -86,7 +86,7 @@ class BoardAccessible : public QAccessibleWidget {
     mutable std::map<int, QAccessible::Id> cells_;
 };
 
-class CellAccessible : public QAccessibleInterface {
+class CellAccessible : public QAccessibleInterface, public QAccessibleValueInterface {
   public:
     CellAccessible(BoardPicture* board, int index) : board_(board), index_(index) {}
 
@@ -119,6 +119,18 @@ class CellAccessible : public QAccessibleInterface {
         }
     }
     void setText(QAccessible::Text, const QString&) override {}
+
+    // The digit as a number too (0 for an empty compartment), so a changed digit reaches
+    // readers that listen for value changes.
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
+                                                   : nullptr;
+    }
+    QVariant currentValue() const override { return isValid() ? Read().value.toInt() : 0; }
+    void setCurrentValue(const QVariant&) override {}
+    QVariant maximumValue() const override { return 6; }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
 
     QRect rect() const override {
         if (!isValid()) return {};

@@ -91,7 +91,7 @@ void BoardPicture::AnnounceChanges() {
     // A typed digit or an undo changes one compartment and is told at once; a new or reset
     // board is read by walking it.
     if (changed.size() != 1) return;
-    QAccessibleValueChangeEvent value(this, announced_[changed[0]]);
+    QAccessibleValueChangeEvent value(this, announced_[changed[0]].toInt());
     value.setChild(changed[0]);
     QAccessible::updateAccessibility(&value);
     QAccessibleEvent description(this, QAccessible::DescriptionChanged);
