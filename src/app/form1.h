@@ -30,6 +30,8 @@ class MsgForm;
 class PrintSystem;
 class PuzzlePrinting;
 class OptionsForm;
+class PlayMenu;
+struct CursorPlace;
 
 // The game window: the board picture, the command buttons, the two labels naming the
 // puzzle, the status line and the menus. It owns the game state; its handlers are thin
@@ -119,6 +121,7 @@ class Form1 : public QMainWindow {
     QAction* mnucopy2clip = nullptr;
     QAction* mnucopyclipsol = nullptr;
     QAction* mnuprint1 = nullptr;
+    PlayMenu* playMenu = nullptr;  // the buttons' commands with keys
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -154,6 +157,7 @@ class Form1 : public QMainWindow {
     void PointerMoved(double x, double y);
     bool CharacterKey(const QKeyEvent& key);
     void KeyReleased(const QKeyEvent& key);
+    void SelectByKey(const CursorPlace& place);
     void VerifyPressed(int button);
     void VerifyReleased();
     void ShowSolutionPressed();

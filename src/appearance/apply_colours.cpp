@@ -39,8 +39,10 @@ void ApplyColours(ColourScheme& scheme, BoardAppearance& appearance, std::uint32
         label->setPalette(LookPalette(look, label->palette()));
         label->setAutoFillBackground(true);
     }
-    for (BoxControl* button : targets.buttons)
+    for (BoxControl* button : targets.buttons) {
         button->SetBackColor(look.button);
+        button->SetForeColor(look.text);
+    }
     appearance.BackColour = look.background;
     if (targets.picture) {
         targets.picture->setFont(BoardFont(appearance));
@@ -48,14 +50,14 @@ void ApplyColours(ColourScheme& scheme, BoardAppearance& appearance, std::uint32
     }
 
     if (targets.menuBar && !KeepsMenuColours(scheme.SchemeName))
-        SetMenuColour(*targets.menuBar, table[kMenuSlot], nearBlack);
+        SetMenuColour(*targets.menuBar, table[kMenuSlot], look.text);
 
     if (targets.msgForm) {
         // Its buttons and input field read their text from the window's palette.
         targets.msgForm->setPalette(LookPalette(look, targets.msgForm->palette()));
         targets.msgForm->SetBackColor(look.background);
         targets.msgForm->SetButtonColor(look.button);
-        targets.msgForm->SetForeColor(nearBlack);
+        targets.msgForm->SetForeColor(look.text);
     }
 
     if (targets.printWindow) ColourWindow(*targets.printWindow, look);

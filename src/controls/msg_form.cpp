@@ -21,6 +21,11 @@ namespace lumeta {
 
 namespace {
 
+// What each icon says, for a screen reader.
+constexpr std::array<const char*, kMessageIconSlots> kIconNames = {
+    "Question",    "Warning", "Information", "Error",   "Critical error", "Well done",
+    "Wastebasket", "Printer", "Hint",        "No icon", "No icon"};
+
 // Positions and sizes of the controls, in twips.
 constexpr double kLabelLeft = 930;
 constexpr double kInputLabelLeft = 700;
@@ -101,6 +106,7 @@ MsgForm::MsgForm(const ColourScheme& scheme, QWidget* parent)
     for (int slot = 0; slot < kMessageIconSlots; ++slot) {
         icons[slot] = new QLabel(this);
         icons[slot]->setObjectName(QStringLiteral("icons%1").arg(slot));
+        icons[slot]->setAccessibleName(QLatin1String(kIconNames[slot]));
         icons[slot]->hide();
     }
 
@@ -274,8 +280,7 @@ bool MsgForm::event(QEvent* event) {
     const bool handled = QDialog::event(event);
     // The frame arrives some time after the window is shown: by the first move or
     // activation the window manager has put it round the window.
-    if (event->type() == QEvent::Move || event->type() == QEvent::WindowActivate)
-        FitOuterSize();
+    if (event->type() == QEvent::Move || event->type() == QEvent::WindowActivate) FitOuterSize();
     return handled;
 }
 
