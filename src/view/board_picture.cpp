@@ -40,11 +40,20 @@ void BoardPicture::DrawBoard(const BoardLayout& layout, const PuzzleState& puzzl
     lumeta::DrawBoard(painter, BoardScene{layout, puzzle, geometry, appearance, font(), palette()},
                       showSolution);
     painter.end();
+    drawn_ = true;
+    update();
+}
+
+void BoardPicture::SetBackColour(std::uint32_t colour) {
+    backColour_ = colour;
+    if (drawn_) return;
+    image_ = QImage();
+    FitImage();
     update();
 }
 
 QColor BoardPicture::InitialBackground() const {
-    return ColourFromValue(BoardAppearance{}.BackColour, palette());
+    return ColourFromValue(backColour_, palette());
 }
 
 void BoardPicture::FitImage() {
