@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QString>
 #include <array>
+#include <memory>
 #include <string>
 
 #include "app/app_folders.h"
@@ -22,9 +23,11 @@ namespace lumeta {
 class AboutForm;
 class BoardPicture;
 class BoxControl;
+class CreatedPuzzleFile;
 class FNDialog;
 class Form4;
 class MsgForm;
+class PrintSystem;
 class PuzzlePrinting;
 class OptionsForm;
 
@@ -97,6 +100,8 @@ class Form1 : public QMainWindow {
     FNDialog* gf1 = nullptr;             // the open and save dialogs; never shown as a button
     // The printing commands with the print-dialog object and the print window.
     PuzzlePrinting* printing = nullptr;
+    // The printers printing may use: the system's, unless another is set before Startup.
+    std::shared_ptr<PrintSystem> printSystem;
     Form4* helpForm = nullptr;
     QPointer<AboutForm> aboutForm;  // released when the about box is unloaded
 
@@ -159,6 +164,7 @@ class Form1 : public QMainWindow {
     void CloseOtherWindows();
 
     GameState state_;
+    std::unique_ptr<CreatedPuzzleFile> created_;
     RandomSource random_;
     bool busyPointer_ = false;
 };

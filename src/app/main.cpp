@@ -3,10 +3,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/app_files.h"
 #include "app/app_folders.h"
 #include "app/form1.h"
 #include "app/local_text.h"
 #include "generator/random_source.h"
+#include "puzzlefiles/safe_replace.h"
 
 namespace {
 
@@ -63,6 +65,7 @@ QStringList ReadCommandLine(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    lumeta::InstallTempFileCleanup();  // signals and file-size limits leave no temporary file
     QCoreApplication::setApplicationVersion(QStringLiteral(LUMETA_VERSION));
     const QStringList files = ReadCommandLine(argc, argv);
 
@@ -70,11 +73,12 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Lumeta"));
     QApplication::setDesktopFileName(QStringLiteral(LUMETA_APP_ID));
 
-    lumeta::Form1 window(
-        lumeta::FindAppFolders(lumeta::LocalText(QCoreApplication::applicationDirPath())),
-        lumeta::RandomSource::FromClock());
+    lumeta::AppFolders folders =
+        lumeta::FindAppFolders(lumeta::LocalText(QCoreApplication::applicationDirPath()));
+    if (!folders.notice.empty()) std::fprintf(stderr, "lumeta: %s\n", folders.notice.c_str());
+    lumeta::Form1 window(std::move(folders), lumeta::RandomSource::FromClock());
     window.Startup();
     window.show();
-    if (!files.isEmpty()) window.OpenPuzzleFileNamed(lumeta::LocalText(files.first()));
+    if (!files.isEmpty()) window.OpenPuzzleFileNamed(lumeta::LocalPath(files.first()));
     return app.exec();
 }
