@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "appearance/flat_faces.h"
 #include "appearance/window_look.h"
 #include "controls/box_control.h"
 #include "controls/msg_form.h"
@@ -45,6 +46,7 @@ void ApplyColours(ColourScheme& scheme, BoardAppearance& appearance, std::uint32
     }
     appearance.BackColour = look.background;
     if (targets.picture) {
+        targets.picture->SetBackColour(look.background);
         targets.picture->setFont(BoardFont(appearance));
         targets.picture->SetMarkerColour(appearance.BorderColour);
     }
@@ -55,6 +57,7 @@ void ApplyColours(ColourScheme& scheme, BoardAppearance& appearance, std::uint32
     if (targets.msgForm) {
         // Its buttons and input field read their text from the window's palette.
         targets.msgForm->setPalette(LookPalette(look, targets.msgForm->palette()));
+        UseFlatFaces(*targets.msgForm);
         targets.msgForm->SetBackColor(look.background);
         targets.msgForm->SetButtonColor(look.button);
         targets.msgForm->SetForeColor(look.text);

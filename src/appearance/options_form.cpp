@@ -103,6 +103,25 @@ int MouseButtonOf(QEvent* event) {
     return static_cast<QMouseEvent*>(event)->button();
 }
 
+// The scheme list's text field. When it loses the focus (to the list opening, or to another
+// control) the toolkit reports the scheme named in it as chosen; `Leaving` tells such
+// reports from a player's choice.
+class SchemeField : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+    bool Leaving() const { return leaving_; }
+
+  protected:
+    void focusOutEvent(QFocusEvent* event) override {
+        leaving_ = true;
+        QLineEdit::focusOutEvent(event);
+        leaving_ = false;
+    }
+
+  private:
+    bool leaving_ = false;
+};
+
 }  // namespace
 
 OptionsForm::OptionsForm(ColourScheme& scheme, BoardAppearance& appearance, std::string appDir,
@@ -171,9 +190,13 @@ void OptionsForm::BuildControls() {
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setAccessibleName(QStringLiteral("Colour scheme"));
     Combo1->setEditable(true);
+    auto* field = new SchemeField(Combo1);
+    Combo1->setLineEdit(field);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->lineEdit()->setAccessibleName(QStringLiteral("Colour scheme name"));
-    connect(Combo1, &QComboBox::activated, this, [this] { SchemePicked(); });
+    connect(Combo1, &QComboBox::activated, this, [this, field] {
+        if (!field->Leaving()) SchemePicked();
+    });
     cmdadjust4 = new BoxControl(Frame1);
     cmdadjust4->setObjectName(QStringLiteral("cmdadjust4"));
     cmdadjust4->setToolTip(QStringLiteral("Button colour: rightclick lighter, leftclick darker"));

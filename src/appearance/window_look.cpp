@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QWidget>
 
+#include "appearance/flat_faces.h"
 #include "controls/box_control.h"
 #include "controls/colour_value.h"
 
@@ -67,6 +68,7 @@ void ColourWindow(QWidget& window, const WindowLook& look) {
     // Push buttons follow the palette's button face; the program's own buttons hold theirs.
     window.setPalette(LookPalette(look, window.palette()));
     window.setAutoFillBackground(true);
+    UseFlatFaces(window);
     for (BoxControl* button : window.findChildren<BoxControl*>()) {
         button->SetBackColor(look.button);
         button->SetForeColor(look.text);
@@ -99,6 +101,7 @@ void SetMenuColour(QMenuBar& menuBar, std::uint32_t colour, std::uint32_t textCo
     // Submenus are found as the menus are walked.
     for (qsizetype at = 0; at < menus.size(); ++at) {
         paint(*menus[at]);
+        UseFlatFaces(*menus[at]);
         for (QAction* action : menus[at]->actions())
             if (action->menu() && !menus.contains(action->menu())) menus << action->menu();
     }

@@ -47,6 +47,15 @@ void BoardPicture::DrawBoard(const BoardLayout& layout, const PuzzleState& puzzl
     lumeta::DrawBoard(painter, BoardScene{layout, puzzle, geometry, appearance, font(), palette()},
                       showSolution);
     painter.end();
+    drawn_ = true;
+    update();
+}
+
+void BoardPicture::SetBackColour(std::uint32_t colour) {
+    backColour_ = colour;
+    if (drawn_) return;
+    image_ = QImage();
+    FitImage();
     update();
     if (showSolution != 1) AnnounceChanges();
 }
@@ -100,7 +109,7 @@ void BoardPicture::AnnounceChanges() {
 }
 
 QColor BoardPicture::InitialBackground() const {
-    return ColourFromValue(BoardAppearance{}.BackColour, palette());
+    return ColourFromValue(backColour_, palette());
 }
 
 void BoardPicture::FitImage() {

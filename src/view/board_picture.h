@@ -38,6 +38,9 @@ class BoardPicture : public QWidget {
                    const BoardGeometry& geometry, const BoardAppearance& appearance,
                    int showSolution);
 
+    // The picture's background: what it shows until a board is first drawn.
+    void SetBackColour(std::uint32_t colour);
+
     // The retained image, at the device pixel ratio of the last drawing.
     const QImage& Image() const { return image_; }
 
@@ -87,6 +90,8 @@ class BoardPicture : public QWidget {
     int twipsPerPixelX_ = 15;
     int twipsPerPixelY_ = 15;
     QImage image_;
+    std::uint32_t backColour_ = BoardAppearance{}.BackColour;
+    bool drawn_ = false;
     QRectF marker_;
     std::uint32_t markerColour_ = BoardAppearance{}.BorderColour;
     bool markerVisible_ = false;
