@@ -49,6 +49,7 @@ void BoardPicture::DrawBoard(const BoardLayout& layout, const PuzzleState& puzzl
     painter.end();
     drawn_ = true;
     update();
+    if (showSolution != 1) AnnounceChanges();
 }
 
 void BoardPicture::SetBackColour(std::uint32_t colour) {
@@ -57,7 +58,6 @@ void BoardPicture::SetBackColour(std::uint32_t colour) {
     image_ = QImage();
     FitImage();
     update();
-    if (showSolution != 1) AnnounceChanges();
 }
 
 void BoardPicture::SetModel(const BoardLayout* layout, const PuzzleState* puzzle,
