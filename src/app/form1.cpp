@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
 #include <filesystem>
 #include <system_error>
 
@@ -21,6 +22,7 @@
 #include "app/form1_layout.h"
 #include "app/local_text.h"
 #include "app/navigation.h"
+#include "app/play_menu.h"
 #include "appearance/apply_colours.h"
 #include "appearance/options_form.h"
 #include "appearance/scheme_file.h"
@@ -29,6 +31,7 @@
 #include "controls/input_codes.h"
 #include "controls/msg_form.h"
 #include "controls/twips.h"
+#include "generator/graded_create.h"
 #include "output/clipboard_copy.h"
 #include "output/prnt_form.h"
 #include "output/puzzle_printing.h"
@@ -96,6 +99,7 @@ Form1::Form1(AppFolders folders, RandomSource random, QWidget* parent)
 
     BuildControls();
     BuildMenus();
+    playMenu = new PlayMenu(*this);
     ConnectCommands();
     PlaceControls();
 }
@@ -532,6 +536,13 @@ void Form1::TakeLoadReport(const LoadReport& report) {
     state_.selection.Clear();
     state_.undo.Clear();
     Picture1->setFocus();
+    if (playMenu) playMenu->ShowGrade();
+    // Said after the command that loaded has written its own status.
+    if (!report.viewProblem.empty())
+        QTimer::singleShot(
+            0, this,
+            [this, note = QtText("View field not used: " + report.viewProblem +
+                                 "; the outer sides are shown")] { Statx->setText(note); });
 }
 
 void Form1::ShowFileName(const QString& name) {
@@ -564,7 +575,7 @@ void Form1::PointerMoved(double x, double y) {
         s.selection.Clear();
         return;
     }
-    const PointerTarget target = FindPointerTarget(s.layout, s.geometry, x, y);
+    const PointerTarget target = FindPointerTarget(s.layout, s.puzzle, s.geometry, x, y);
     if (target.kind == PointerTarget::Kind::GivenCell) return;
     Picture1->HideMarker();
     if (target.kind == PointerTarget::Kind::OffBoard) {
@@ -616,8 +627,8 @@ void Form1::KeyReleased(const QKeyEvent& key) {
     const std::string direction = MovementDirection(VirtualKeyCode(key));
     if (direction.empty()) return;
     GameState& s = state_;
-    const CursorPlace place =
-        MoveCursor(s.layout, s.geometry, s.selection.CurRow, s.selection.CurCol, direction);
+    const CursorPlace place = MoveCursor(s.layout, s.puzzle, s.geometry, s.selection.CurRow,
+                                         s.selection.CurCol, direction);
     if (!place.placed) return;
     s.selection.CurRow = place.row;
     s.selection.CurCol = place.col;
@@ -755,7 +766,7 @@ void Form1::Navigate(int index, int button) {
 // ---------------------------------------------------------------------------------------
 // Create
 
-void Form1::CreateCommand() {
+void Form1::CreateCommand(std::optional<Grade> grade) {
     if (Busy()) return;
     GameState& s = state_;
     SetBusyPointer(true);
@@ -766,7 +777,12 @@ void Form1::CreateCommand() {
     s.layout.NumHex = 7;
     BuildBoard();
     // The window stays responsive: pending events run once per attempt.
-    CreatePuzzle(s.layout, s.puzzle, s.perm, random_, [] { QCoreApplication::processEvents(); });
+    const AttemptHook pump = [] { QCoreApplication::processEvents(); };
+    if (grade)
+        PlacePuzzleLine(s.layout, s.puzzle,
+                        GradedCreator(s.layout).Create(*grade, s.puzzle, s.perm, random_, pump));
+    else
+        CreatePuzzle(s.layout, s.puzzle, s.perm, random_, pump);
 
     const std::string file = TempPuzzlePath();
     if (!s.folders.WorkDir.empty()) {

@@ -4,11 +4,13 @@
 #include <QPointer>
 #include <QString>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "app/app_folders.h"
 #include "app/config_file.h"
 #include "app/game_state.h"
+#include "generator/player_model.h"
 #include "generator/random_source.h"
 #include "puzzlefiles/puzzle_loader.h"
 
@@ -27,6 +29,7 @@ class Form4;
 class MsgForm;
 class PuzzlePrinting;
 class OptionsForm;
+class PlayMenu;
 
 // The game window: the board picture, the command buttons, the two labels naming the
 // puzzle, the status line and the menus. It owns the game state; its handlers are thin
@@ -60,7 +63,8 @@ class Form1 : public QMainWindow {
     // Commands, as the buttons and menus raise them.
     void Exit();
     bool SaveOptions();
-    void CreateCommand();
+    // Without a grade, as the create button makes puzzles; with one, a puzzle of that grade.
+    void CreateCommand(std::optional<Grade> grade = std::nullopt);
     void ResetCommand();
     void Navigate(int index, int button);
     void OpenPuzzleFile();
@@ -98,6 +102,7 @@ class Form1 : public QMainWindow {
     // The printing commands with the print-dialog object and the print window.
     PuzzlePrinting* printing = nullptr;
     Form4* helpForm = nullptr;
+    PlayMenu* playMenu = nullptr;   // "Help me" and the grade on the menu bar
     QPointer<AboutForm> aboutForm;  // released when the about box is unloaded
 
     QAction* mnuloadpuzfile = nullptr;

@@ -3,6 +3,7 @@
 #include <unordered_set>
 
 #include "board/num_text.h"
+#include "board/puzzle_state.h"
 #include "generator/indexed_board.h"
 #include "generator/puzzle_solver.h"
 #include "generator/text_lines.h"
@@ -11,9 +12,19 @@ namespace lumeta {
 
 namespace {
 
-LineCheck CheckLine(const IndexedBoard& board, SolutionCounter& counter, std::string_view line) {
+LineCheck CheckLine(const IndexedBoard& board, SolutionCounter& counter,
+                    std::string_view wholeLine) {
     LineCheck check;
     const std::size_t length = static_cast<std::size_t>(board.cellCount);
+    // A view field after the solution must be usable: a check does not fall back on the
+    // outer sides as the window does.
+    const PuzzleLineFields fields = SplitPuzzleLine(wholeLine, length);
+    if (!fields.problem.empty()) {
+        check.problem = fields.problem;
+        return check;
+    }
+    const bool hasView = !fields.view.empty();
+    const std::string_view line = hasView ? fields.solution : wholeLine;
     if (line.size() != length) {
         check.problem = "has " + NumText(static_cast<long long>(line.size())) +
                         " characters, not " + NumText(static_cast<long long>(length));
@@ -47,8 +58,12 @@ LineCheck CheckLine(const IndexedBoard& board, SolutionCounter& counter, std::st
         }
     }
     check.valid = true;
-    check.unique = counter.Count(line, 2).count == 1;
-    if (!check.unique) check.problem = "its clues have more than one solution";
+    check.hasView = hasView;
+    check.unique =
+        (hasView ? counter.CountView(fields.view, 2) : counter.Count(line, 2)).count == 1;
+    if (!check.unique)
+        check.problem = hasView ? "the cells its view shows have more than one solution"
+                                : "its clues have more than one solution";
     return check;
 }
 
@@ -82,6 +97,7 @@ FileCheck CheckPuzzleFile(const BoardLayout& layout, const std::string& path, st
         if (seen.insert(std::string_view(folded).substr(at, line.size())).second) ++result.distinct;
         const LineCheck check = CheckLine(board, counter, line);
         if (check.valid) ++result.valid;
+        if (check.hasView) ++result.withView;
         if (check.unique) ++result.unique;
         if (check.valid && check.unique) continue;
         ++result.bad;

@@ -10,9 +10,10 @@ namespace lumeta {
 
 // What is wrong with one puzzle line, if anything.
 struct LineCheck {
-    bool valid = false;   // right length, digits 1..6, hexagons and touching sums right
-    bool unique = false;  // valid, and its clues have no other solution
-    std::string problem;  // empty when valid and unique
+    bool valid = false;    // right length, digits 1..6, hexagons and touching sums right
+    bool unique = false;   // valid, and its clues have no other solution
+    bool hasView = false;  // valid with a view field, whose digits are the clues
+    std::string problem;   // empty when valid and unique
 };
 
 LineCheck CheckPuzzleLine(const BoardLayout& layout, std::string_view line);
@@ -25,6 +26,7 @@ struct BadLine {
 struct FileCheck {
     bool readable = false;
     long long lines = 0, valid = 0, unique = 0, distinct = 0;
+    long long withView = 0;         // valid lines with a view field
     long long bad = 0;              // lines not valid or not unique
     std::vector<BadLine> firstBad;  // the first few of them
     // "N lines, V valid, U unique, D distinct"

@@ -14,10 +14,12 @@
 #include "board/puzzle_state.h"
 #include "generator/batch_create.h"
 #include "generator/dedupe_shuffle.h"
+#include "generator/graded_create.h"
 #include "generator/puzzle_check.h"
 #include "generator/puzzle_generator.h"
 #include "generator/random_source.h"
 #include "generator/text_lines.h"
+#include "tools/grade_commands.h"
 
 namespace lumeta {
 
@@ -100,8 +102,11 @@ std::string Seconds(double seconds) {
 }  // namespace
 
 int RunCreate(const ToolArgs& args, std::ostream& out, std::ostream& err) {
-    const ParsedArgs parsed = ParseArgs(args, {"--out", "--seed"});
+    const ParsedArgs parsed = ParseArgs(args, {"--out", "--seed", "--grade"});
     if (!parsed.problem.empty()) return UsageError(err, "create", parsed.problem);
+    std::optional<Grade> grade;
+    if (!ReadGradeOption(OptionValue(parsed, "--grade"), grade))
+        return UsageError(err, "create", kGradeProblem);
     if (parsed.positional.size() > 1) return UsageError(err, "create", "expects at most one N");
     long long wanted = 1;
     if (!parsed.positional.empty() && !ReadCount(parsed.positional[0], 1, 100000000, wanted))
@@ -121,10 +126,17 @@ int RunCreate(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     PuzzleState puzzle;
     BuildBoard(layout, puzzle);
     DigitPerm perm;
+    std::optional<GradedCreator> graded;
+    if (grade) graded.emplace(layout);
     std::unordered_set<std::string> made;
     while (static_cast<long long>(made.size()) < wanted) {
-        CreatePuzzle(layout, puzzle, perm, *random);
-        const std::string line = PuzzleLine(layout, puzzle);
+        std::string line;
+        if (graded) {
+            line = graded->Create(*grade, puzzle, perm, *random);
+        } else {
+            CreatePuzzle(layout, puzzle, perm, *random);
+            line = PuzzleLine(layout, puzzle);
+        }
         if (!made.insert(line).second) continue;  // a repeat: make another
         if (!outPath) {
             out << line << "\n";
@@ -141,8 +153,12 @@ int RunCreate(const ToolArgs& args, std::ostream& out, std::ostream& err) {
 }
 
 int RunCreateMulti(const ToolArgs& args, std::ostream& out, std::ostream& err) {
-    const ParsedArgs parsed = ParseArgs(args, {"--existing", "--out", "--count", "--seed"});
+    const ParsedArgs parsed =
+        ParseArgs(args, {"--existing", "--out", "--count", "--seed", "--grade"});
     if (!parsed.problem.empty()) return UsageError(err, "create-multi", parsed.problem);
+    std::optional<Grade> grade;
+    if (!ReadGradeOption(OptionValue(parsed, "--grade"), grade))
+        return UsageError(err, "create-multi", kGradeProblem);
     if (!parsed.positional.empty())
         return UsageError(err, "create-multi", "unexpected argument " + parsed.positional[0]);
     CreateMultiOptions options;
@@ -182,8 +198,16 @@ int RunCreateMulti(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     BoardLayout layout;
     PuzzleState puzzle;
     DigitPerm perm;
-    const CreateMultiResult result = CreateMulti(options, layout, puzzle, perm, *random,
-                                                 bar ? progress : CreateMultiProgressFn{});
+    const CreateMultiProgressFn shown = bar ? progress : CreateMultiProgressFn{};
+    CreateMultiResult result;
+    if (grade) {
+        BuildBoard(layout, puzzle);
+        GradedCreator graded(layout);
+        result = CreateMulti(
+            options, [&] { return graded.Create(*grade, puzzle, perm, *random); }, shown);
+    } else {
+        result = CreateMulti(options, layout, puzzle, perm, *random, shown);
+    }
     if (bar) err << "\n";
     if (!result.notice.empty()) err << kProgram << " create-multi: " << result.notice << "\n";
     if (!result.completed) {
@@ -234,7 +258,7 @@ int RunCheck(const ToolArgs& args, std::ostream& out, std::ostream& err) {
         err << kProgram << " check: " << args[0] << " does not appear to have any puzzles\n";
         return 1;
     }
-    out << check.Summary() << "\n";
+    out << check.Summary() << "\n" << GradeSummary(args[0]) << "\n";
     if (check.bad == 0) return 0;
     err << kProgram << " check: " << check.bad << (check.bad == 1 ? " bad line" : " bad lines")
         << "; the first:\n";

@@ -21,8 +21,9 @@ std::string MovementDirection(int keyCode) {
     }
 }
 
-CursorPlace MoveCursor(const BoardLayout& layout, const BoardGeometry& geometry, int curRow,
-                       int curCol, std::string_view direction) {
+CursorPlace MoveCursor(const BoardLayout& layout, const PuzzleState& puzzle,
+                       const BoardGeometry& geometry, int curRow, int curCol,
+                       std::string_view direction) {
     CursorPlace place;
     if (curRow == 0) return place;
 
@@ -37,7 +38,7 @@ CursorPlace MoveCursor(const BoardLayout& layout, const BoardGeometry& geometry,
     if (step) {
         const std::string& tag = layout.CellTag[row][col];
         const int hex = tag.size() == 3 ? (tag[0] - '0') * 10 + (tag[1] - '0') : 0;
-        if (layout.Given[row][col] == 1 || hex < 1) return place;
+        if (puzzle.Shown[row][col] == 1 || hex < 1) return place;
     }
 
     place.placed = true;

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "board/board_layout.h"
+#include "board/puzzle_state.h"
 #include "view/board_geometry.h"
 
 namespace lumeta {
@@ -26,7 +27,8 @@ struct CursorPlace {
 // "U"). A step never lands on a given cell or off the board; it may enter the
 // neighbouring hexagon. Any other direction ("H", "E") keeps the cell and only re-places
 // the marker. Nothing happens without a selected cell (curRow = 0).
-CursorPlace MoveCursor(const BoardLayout& layout, const BoardGeometry& geometry, int curRow,
-                       int curCol, std::string_view direction);
+CursorPlace MoveCursor(const BoardLayout& layout, const PuzzleState& puzzle,
+                       const BoardGeometry& geometry, int curRow, int curCol,
+                       std::string_view direction);
 
 }  // namespace lumeta

@@ -87,7 +87,7 @@ TEST_F(StartupTest, PlacesEveryControlAndMenuEntryWithTheRecentFilesOfTheConfigu
               "Arial 8.25, Arial Narrow 8.25, Arial Narrow 8.25");
 
     const QList<QAction*> menus = form->menuBar()->actions();
-    ASSERT_EQ(Entries(form->menuBar()), QStringList({"File", "Puzzle"}));
+    ASSERT_EQ(Entries(form->menuBar()), QStringList({"File", "Puzzle", "Help me"}));
     EXPECT_EQ(Entries(menus[0]->menu()),
               QStringList({"Load Puzzle file", "-", "Edit Options", "Save Options", "-",
                            "Print Puzzle File", "-", "/p/a.txt", "[]", "/p/c&&d.txt", "[]", "[]",
