@@ -9,17 +9,17 @@ namespace lumeta {
 namespace {
 
 std::string CellName(int hex, int side) {
-    return "Hexagon " + NumText(hex) + ", side " + NumText(side);
+    return "Hex " + NumText(hex) + ", side " + NumText(side);
 }
 
 // "1, 4 and 6"
-std::string DigitList(DigitSet set) {
+std::string DigitList(DigitSet set, const char* last = " and ") {
     std::string list;
     const int count = DigitCount(set);
     int written = 0;
     for (int d = 1; d <= 6; ++d) {
         if (!(set & DigitBit(d))) continue;
-        if (written > 0) list += written == count - 1 ? " and " : ", ";
+        if (written > 0) list += written == count - 1 ? last : ", ";
         list += NumText(d);
         ++written;
     }
@@ -31,34 +31,28 @@ bool IsOpen(const PuzzleState& puzzle, int row, int col) {
 }
 
 // Why the model's step holds, in one sentence.
+// Short enough for the status line.
 std::string Reason(const IndexedBoard& board, const KnownDigits& known,
                    const PlayerModel::Step& step) {
     const int hex = step.index / 6 + 1;
     const int t = board.touch[step.index];
     const std::string d = NumText(step.digit);
     const std::string head = CellName(hex, step.index % 6 + 1) + " is " + d + ": ";
-    if (step.kind == MoveKind::Pair)
-        return head + "two compartments of a hexagon share a pair of digits, and what they " +
-               "leave decides this one";
+    if (step.kind == MoveKind::Pair) return head + "a pair in its hexagon leaves only " + d;
     if (step.kind == MoveKind::Candidates)
-        return head + "work out the digits each compartment can still take; touching sides " +
-               "rule each other out until only " + d + " is left here";
+        return head + "candidates of touching sides leave only " + d;
     if (t >= 0 && known[t] != 0 && !step.onlyPlace)
-        return head + "it touches the " + NumText(known[t]) + " of hexagon " + NumText(t / 6 + 1) +
-               ", and touching sides add up to 7";
-    if (step.onlyPlace)
-        return head + "no other empty compartment of hexagon " + NumText(hex) + " can take the " +
-               d;
+        return head + "it touches the " + NumText(known[t]) + " of hex " + NumText(t / 6 + 1) +
+               " (sum 7)";
+    if (step.onlyPlace) return head + "no other place in hex " + NumText(hex) + " takes " + d;
     DigitSet missing = kAllDigits;
     for (int k = 0; k < 6; ++k)
         if (known[(hex - 1) * 6 + k] != 0) missing &= ~DigitBit(known[(hex - 1) * 6 + k]);
-    if (IsSingleDigit(missing))
-        return head + "it is the one digit hexagon " + NumText(hex) + " lacks";
+    if (IsSingleDigit(missing)) return head + "the one digit hex " + NumText(hex) + " lacks";
+    // The other digits the hexagon lacks would need partners the touching hexagon has.
     const DigitSet others = RemoveDigits(missing, DigitBit(step.digit));
-    return head + "of the digits hexagon " + NumText(hex) + " lacks, " + DigitList(others) +
-           " cannot go here, as hexagon " + NumText(t / 6 + 1) + " already holds " +
-           (DigitCount(others) == 1 ? "its partner " : "their partners ") +
-           DigitList(ComplementDigits(others));
+    return head + "hex " + NumText(t / 6 + 1) + " has " + DigitList(ComplementDigits(others)) +
+           ", so not " + DigitList(others, " or ");
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ TEST_F(HelpMeTest, HintsSelectWithoutFillingAndCheckRingsWrongEntriesUntilTheNex
     EXPECT_EQ(Ringed(), 1u);
     Choose("mnuhint");
     EXPECT_EQ(Selected(), std::pair(3, 6));
-    EXPECT_EQ(Status(), "Hexagon 4, side 2 is wrong: " + Q(wrong) + " does not go there");
+    EXPECT_EQ(Status(), "Hex 4, side 2 is wrong: " + Q(wrong) + " does not go there");
     Enter(3, 6, Q(S().puzzle.Solution[3][6]));
     EXPECT_EQ(Ringed(), 0u);
 }

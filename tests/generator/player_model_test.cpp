@@ -69,15 +69,13 @@ TEST(Hint, NamesAWrongEntryFirstAndOtherwiseExplainsADecidedCompartment) {
         {"----...----", "-.........-", "-...2.....-", "-.........-", "-.........-", "----...----"});
     Hint hint = FindHint(board.layout, board.puzzle);
     EXPECT_EQ(hint.kind, Hint::Kind::WrongEntry);
-    EXPECT_EQ(hint.text, "Hexagon 4, side 1 is wrong: 2 does not go there");
+    EXPECT_EQ(hint.text, "Hex 4, side 1 is wrong: 2 does not go there");
 
     ClearEntries(board.puzzle);
     hint = FindHint(board.layout, board.puzzle);
     ASSERT_EQ(hint.kind, Hint::Kind::Decided);
     EXPECT_EQ(board.puzzle.Solution[hint.row][hint.col], std::to_string(hint.digit));
-    EXPECT_EQ(hint.text,
-              "Hexagon 1, side 4 is 4: of the digits hexagon 1 lacks, 1 and 6 cannot "
-              "go here, as hexagon 3 already holds their partners 1 and 6");
+    EXPECT_EQ(hint.text, "Hex 1, side 4 is 4: hex 3 has 1 and 6, so not 1 or 6");
 
     // Every hint on the way is right and the model's moves fill the board.
     for (int step = 0; step < 24; ++step) {
