@@ -9,6 +9,8 @@
 #include "board/board_layout.h"
 #include "board/puzzle_state.h"
 #include "output/current_printer.h"
+#include "output/print_system.h"
+#include "output/print_target.h"
 #include "output/range_pages.h"
 #include "puzzlefiles/puzzle_loader.h"
 
@@ -26,11 +28,12 @@ void BM_PrintCollectionToPdf(benchmark::State& state) {
     lumeta::PrintedGame game{layout, puzzle, current, appearance, title};
 
     const auto pdf = std::filesystem::temp_directory_path() / "lumeta-bench-collection.pdf";
-    lumeta::CurrentPrinter printer;
+    lumeta::CurrentPrinter printer(lumeta::SystemPrintService());
     printer.UsePdfFile(QString::fromStdString(pdf.string()));
-    lumeta::RangePages pages;
+    lumeta::PrintedPages pages;
     for (auto _ : state) {
-        pages = lumeta::PrintRangePages(printer, game, 1, current.PuzzleCount);
+        const auto target = printer.Open(QStringLiteral("bench"));
+        pages = lumeta::PrintRangePages(*target, game, 1, current.PuzzleCount);
         if (!pages.ok) state.SkipWithError("the PDF file was not written");
     }
     const double bytes = static_cast<double>(std::filesystem::file_size(pdf));

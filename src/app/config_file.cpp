@@ -1,6 +1,10 @@
 #include "app/config_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <array>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -160,20 +164,50 @@ std::string SignedColour(std::uint32_t colour) {
 
 }  // namespace
 
+std::optional<ConfigSettings> PeekcfgFile(const std::string& path) {
+    const std::optional<std::string> text = ReadFileStart(path);
+    if (!text) return std::nullopt;
+    return ParseConfig(*text);
+}
+
+std::string KeepDamagedFile(const std::string& path) {
+    // Renamed only onto a free name: an earlier damaged file is never replaced.
+    for (int number = 1; number <= kKeptDamagedFiles; ++number) {
+        const std::string kept = DamagedFileName(path, number);
+        if (renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, kept.c_str(), RENAME_NOREPLACE) == 0)
+            return kept;
+        if (errno == EEXIST) continue;
+        if (errno != EINVAL && errno != ENOSYS) return {};
+        // A file system without the no-replace rename: a new hard link fails when taken.
+        if (link(path.c_str(), kept.c_str()) == 0) {
+            unlink(path.c_str());
+            return kept;
+        }
+        if (errno != EEXIST) return {};
+    }
+    return {};
+}
+
+std::string DamagedFileName(const std::string& path, int number) {
+    return path + ".bad" + (number > 1 ? "." + std::to_string(number) : std::string());
+}
+
 ConfigRead ReadcfgFile(const std::string& path) {
     ConfigRead result;
-    if (const std::optional<std::string> text = ReadFileStart(path)) {
-        if (std::optional<ConfigSettings> settings = ParseConfig(*text)) {
-            result.settings = std::move(*settings);
-            return result;
-        }
+    if (std::optional<ConfigSettings> settings = PeekcfgFile(path)) {
+        result.settings = std::move(*settings);
+        return result;
     }
     result.damaged = true;
     // The damaged file stays beside the new one, so the recent files in it can be found.
     std::error_code ec;
-    if (fs::exists(fs::symlink_status(path, ec))) fs::rename(path, path + ".bad", ec);
+    if (fs::exists(fs::symlink_status(path, ec))) result.keptAs = KeepDamagedFile(path);
     result.defaultWritten = ReplaceFileContents(path, DefaultConfigText());
     return result;
+}
+
+bool StorableName(const std::string& text) {
+    return text.find_first_of("\r\n") == std::string::npos;
 }
 
 std::string ConfigText(const ConfigSettings& settings) {
@@ -184,11 +218,16 @@ std::string ConfigText(const ConfigSettings& settings) {
         SignedColour(settings.HexFillColour) + NumberField(settings.BorderWidth) +
         SignedColour(settings.UserButtonColour);
     std::string text;
+    // A line end inside a text would split its line and shift every line after it; such
+    // a text is left out (an empty line) rather than written raw.
+    const auto add = [&text](const std::string& line) {
+        text += (StorableName(line) ? line : std::string()) + "\r\n";
+    };
     for (const std::string* line :
          {&settings.SchemeName, &settings.PuzzleFile, &settings.BoardFontName, &numbers})
-        text += *line + "\r\n";
+        add(*line);
     for (const std::string& caption : settings.recent.caption)
-        text += caption + "\r\n";
+        add(caption);
     return text;
 }
 

@@ -19,6 +19,7 @@
 #include "app/about_form.h"
 #include "app/app_files.h"
 #include "app/button_pictures.h"
+#include "app/created_puzzle.h"
 #include "app/form1_layout.h"
 #include "app/local_text.h"
 #include "app/navigation.h"
@@ -33,6 +34,7 @@
 #include "controls/twips.h"
 #include "generator/graded_create.h"
 #include "output/clipboard_copy.h"
+#include "output/print_system.h"
 #include "output/prnt_form.h"
 #include "output/puzzle_printing.h"
 #include "puzzlefiles/puzzle_writer.h"
@@ -81,6 +83,7 @@ Form1::Form1(const std::string& appDir, RandomSource random, QWidget* parent)
 Form1::Form1(AppFolders folders, RandomSource random, QWidget* parent)
     : QMainWindow(parent), random_(std::move(random)) {
     state_.folders = std::move(folders);
+    created_ = std::make_unique<CreatedPuzzleFile>(TempPuzzlePath());
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(kCaption));
     // The window keeps its designed size: it can be minimised, not maximised.
@@ -342,8 +345,9 @@ void Form1::Startup() {
     msgForm->SetForeColor(0);
     msgForm->setWindowTitle(QtText(s.AppTitle));
     if (!printing) {
+        if (!printSystem) printSystem = SystemPrintService();
         printing = new PuzzlePrinting({s.layout, s.puzzle, s.current, s.appearance, s.AppTitle},
-                                      *msgForm, this);
+                                      *msgForm, this, printSystem);
         printing->PuzzleReloaded = [this](const LoadReport& report) {
             TakeLoadReport(report);
             DrawBoard(0);
@@ -408,12 +412,15 @@ void Form1::Startup() {
 void Form1::ReadConfiguration() {
     // An installed copy's folder for it may not exist yet on a first start.
     std::error_code ec;
-    std::filesystem::create_directories(state_.folders.ConfigDir, ec);
-    const ConfigRead read = ReadcfgFile(state_.folders.ConfigDir + kConfigFileName);
+    const std::string& folder = state_.folders.ConfigDir;
+    if (!folder.empty()) std::filesystem::create_directories(folder, ec);
+    // Without a folder for it (no home) the defaults hold and nothing is written.
+    const ConfigRead read = folder.empty() ? ConfigRead{} : ReadcfgFile(folder + kConfigFileName);
     const ConfigSettings& c = read.settings;
     GameState& s = state_;
     s.scheme.SchemeName = c.SchemeName;
-    s.current.PuzzleFile = c.PuzzleFile;
+    // A created puzzle is played from this copy's own file, out of other copies' reach.
+    s.current.PuzzleFile = created_->TakeRemembered(c.PuzzleFile);
     s.appearance.BoardFontName = c.BoardFontName;
     s.current.PuzzleNo = c.PuzzleNo;
     s.appearance.BoardFontSize = c.BoardFontSize;
@@ -424,7 +431,7 @@ void Form1::ReadConfiguration() {
     s.appearance.HexFillColour = c.HexFillColour;
     s.appearance.BorderWidth = c.BorderWidth;
     s.scheme.SchemeColours[13] = c.UserButtonColour;
-    s.recent = c.recent;
+    s.recent = s.recentSaved = c.recent;
     ShowRecentFiles();
 }
 
@@ -486,7 +493,20 @@ void Form1::ApplyCommand() {
 
 bool Form1::SaveOptions() {
     const std::string path = state_.folders.ConfigDir + kConfigFileName;
-    if (SavecfgFile(path, CurrentSettings())) return true;
+    // Without a folder for the settings (no home) there is nowhere to keep them.
+    if (!state_.folders.ConfigDir.empty()) {
+        ConfigSettings settings = CurrentSettings();
+        settings.PuzzleFile = created_->NameToRemember(settings.PuzzleFile);
+        // Another copy of the program may have saved its recent files since: they stay.
+        const std::optional<ConfigSettings> onDisk = PeekcfgFile(path);
+        if (onDisk && onDisk->recent.caption != state_.recentSaved.caption)
+            settings.recent = MergeRecentFiles(settings.recent, state_.recentSaved, onDisk->recent);
+        if (SavecfgFile(path, settings)) {
+            state_.recent = state_.recentSaved = settings.recent;
+            ShowRecentFiles();
+            return true;
+        }
+    }
     Message("Configuration file:\r\n" + path + "\r\ncould not be accessed, options not saved",
             QStringLiteral("vbcritical+vbok"));
     return false;
@@ -784,13 +804,10 @@ void Form1::CreateCommand(std::optional<Grade> grade) {
     else
         CreatePuzzle(s.layout, s.puzzle, s.perm, random_, pump);
 
-    const std::string file = TempPuzzlePath();
-    if (!s.folders.WorkDir.empty()) {
-        std::error_code ec;
-        std::filesystem::create_directories(s.folders.WorkDir, ec);
-    }
+    const std::string file = created_->OwnPath();
     const bool written = WritePuzzleLine(s.layout, s.puzzle, file, WriteMode::Replace);
     if (written) {
+        created_->Publish();
         s.current.PuzzleCount = 1;
         int n = 1;
         int err = 0;

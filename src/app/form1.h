@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QString>
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -24,9 +25,11 @@ namespace lumeta {
 class AboutForm;
 class BoardPicture;
 class BoxControl;
+class CreatedPuzzleFile;
 class FNDialog;
 class Form4;
 class MsgForm;
+class PrintSystem;
 class PuzzlePrinting;
 class OptionsForm;
 class PlayMenu;
@@ -101,6 +104,8 @@ class Form1 : public QMainWindow {
     FNDialog* gf1 = nullptr;             // the open and save dialogs; never shown as a button
     // The printing commands with the print-dialog object and the print window.
     PuzzlePrinting* printing = nullptr;
+    // The printers printing may use: the system's, unless another is set before Startup.
+    std::shared_ptr<PrintSystem> printSystem;
     Form4* helpForm = nullptr;
     PlayMenu* playMenu = nullptr;   // "Help me" and the grade on the menu bar
     QPointer<AboutForm> aboutForm;  // released when the about box is unloaded
@@ -164,6 +169,7 @@ class Form1 : public QMainWindow {
     void CloseOtherWindows();
 
     GameState state_;
+    std::unique_ptr<CreatedPuzzleFile> created_;
     RandomSource random_;
     bool busyPointer_ = false;
 };

@@ -34,7 +34,7 @@ QString Form1::AskFileName(const char* title, const QString& mode) {
 
 void Form1::OpenPuzzleFile() {
     if (Busy()) return;
-    const std::string path = LocalText(AskFileName("Select a saved game file to load", "OPEN"));
+    const std::string path = LocalPath(AskFileName("Select a saved game file to load", "OPEN"));
     if (path.empty()) return;
     LoadFileAndRemember(path);
 }
@@ -103,6 +103,13 @@ bool Form1::LoadFirstPuzzle(const std::string& path, int count) {
 }
 
 void Form1::AddRecentFile(const std::string& path) {
+    if (!StorableName(path)) {
+        // One line of the configuration holds one name: this one would break the file.
+        Message("File name:\r\n" + ShownName(path) +
+                    "\r\nholds a line break; it is not kept in the recent files",
+                QStringLiteral("vbok+vbexclamation"));
+        return;
+    }
     if (lumeta::AddRecentFile(state_.recent, path)) ShowRecentFiles();
 }
 
@@ -116,7 +123,7 @@ void Form1::SavePuzzle() {
         Message("There is no puzzle to save", QStringLiteral("vbok+vbexclamation"));
         return;
     }
-    std::string path = LocalText(AskFileName("Select a file to save current puzzle", "SAVE"));
+    std::string path = LocalPath(AskFileName("Select a file to save current puzzle", "SAVE"));
     if (path.empty()) return;
     AddDefaultExtension(path, "txt");
     if (!WritePuzzleLine(s.layout, s.puzzle, path, WriteMode::Append)) {

@@ -38,6 +38,7 @@ struct GameState {
     std::uint32_t NearBlack = RGBValue(2, 2, 2);  // the message box's text colour
     DigitPerm perm;
     RecentFiles recent;
+    RecentFiles recentSaved;  // as read or last saved: what tells another copy's additions
 };
 
 }  // namespace lumeta

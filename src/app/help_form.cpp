@@ -3,9 +3,9 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QResizeEvent>
-#include <QTextBrowser>
 #include <algorithm>
 
+#include "app/help_resources.h"
 #include "app/local_text.h"
 #include "controls/dialog_frame.h"
 #include "controls/twips.h"
@@ -35,7 +35,7 @@ Form4::Form4(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QString::fromLatin1(kCaption));
     // The page may be read in a larger window: it can be maximised, not minimised.
     setWindowFlags(DialogFrame() | Qt::WindowMaximizeButtonHint);
-    WebBrowser1 = new QTextBrowser(this);
+    WebBrowser1 = new HelpBrowser(this);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     WebBrowser1->setAccessibleName(QStringLiteral("Help page"));
     // Every link comes to FollowLink, which decides where it opens.
@@ -52,8 +52,22 @@ QUrl Form4::HelpAddress(const std::string& folder) {
 
 void Form4::SetUrl(const QUrl& url) {
     url_ = url;
-    if (url.isLocalFile() && !QFileInfo(url.toLocalFile()).isFile()) return ShowPageNotFound(url);
+    WebBrowser1->SetFolder(QFileInfo(url.toLocalFile()).absolutePath());
+    ShowPage(url);
+}
+
+void Form4::ShowPage(const QUrl& url) {
+    // Checked first, so a refused page reads as missing rather than as an empty page.
+    if (url.isLocalFile() && !ReadHelpResource(WebBrowser1->Folder(), url))
+        return ShowPageNotFound(url);
     WebBrowser1->setSource(url);
+}
+
+QVariant HelpBrowser::loadResource(int /*type*/, const QUrl& name) {
+    const QUrl url = name.isRelative() ? source().resolved(name) : name;
+    // An empty resource rather than none: with none the document would read the file
+    // itself, without these checks.
+    return ReadHelpResource(folder_, url).value_or(QByteArray());
 }
 
 void Form4::ShowPageNotFound(const QUrl& url) {
@@ -70,7 +84,7 @@ void Form4::FollowLink(const QUrl& link) {
         const QUrl page = target.adjusted(QUrl::RemoveFragment);
         if (page == WebBrowser1->source().adjusted(QUrl::RemoveFragment) && target.hasFragment())
             return WebBrowser1->scrollToAnchor(target.fragment());
-        return SetUrl(target);
+        return ShowPage(target);
     }
     QDesktopServices::openUrl(target);
 }

@@ -1,11 +1,14 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <cstdio>
 #include <string_view>
 
+#include "app/app_files.h"
 #include "app/app_folders.h"
 #include "app/form1.h"
 #include "app/local_text.h"
 #include "generator/random_source.h"
+#include "puzzlefiles/safe_replace.h"
 
 namespace {
 
@@ -33,6 +36,7 @@ bool AsksForHelpOrVersion(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    lumeta::InstallTempFileCleanup();  // signals and file-size limits leave no temporary file
     QCoreApplication::setApplicationVersion(QStringLiteral(LUMETA_VERSION));
     QCommandLineParser parser;
     DescribeCommandLine(parser);
@@ -50,11 +54,12 @@ int main(int argc, char** argv) {
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) parser.showHelp(2);
 
-    lumeta::Form1 window(
-        lumeta::FindAppFolders(lumeta::LocalText(QCoreApplication::applicationDirPath())),
-        lumeta::RandomSource::FromClock());
+    lumeta::AppFolders folders =
+        lumeta::FindAppFolders(lumeta::LocalText(QCoreApplication::applicationDirPath()));
+    if (!folders.notice.empty()) std::fprintf(stderr, "lumeta: %s\n", folders.notice.c_str());
+    lumeta::Form1 window(std::move(folders), lumeta::RandomSource::FromClock());
     window.Startup();
     window.show();
-    if (!files.isEmpty()) window.OpenPuzzleFileNamed(lumeta::LocalText(files.first()));
+    if (!files.isEmpty()) window.OpenPuzzleFileNamed(lumeta::LocalPath(files.first()));
     return app.exec();
 }

@@ -24,6 +24,27 @@ bool AddRecentFile(RecentFiles& recent, const std::string& path) {
     return true;
 }
 
+RecentFiles MergeRecentFiles(const RecentFiles& mine, const RecentFiles& base,
+                             const RecentFiles& onDisk) {
+    const auto listed = [](const RecentFiles& recent, const std::string& path) {
+        return std::find(recent.caption.begin(), recent.caption.end(), path) !=
+               recent.caption.end();
+    };
+    RecentFiles merged;
+    int next = 0;
+    const auto take = [&](const std::string& path) {
+        if (next < RecentFiles::kEntries && HasText(path) && !listed(merged, path))
+            merged.caption[next++] = path;
+    };
+    for (const std::string& path : mine.caption)
+        if (!listed(base, path)) take(path);
+    for (const std::string& path : onDisk.caption)
+        if (!listed(base, path)) take(path);
+    for (const std::string& path : mine.caption)
+        take(path);
+    return merged;
+}
+
 bool HasText(const std::string& text) {
     return text.find_first_not_of(' ') != std::string::npos;
 }

@@ -22,6 +22,13 @@ struct RecentFiles {
 // drops out when all five are taken. True when the list changed.
 bool AddRecentFile(RecentFiles& recent, const std::string& path);
 
+// The list to save when another copy of the program may have saved its own since this
+// one read or last saved the file: `base` is the list as read or last saved, `onDisk` the
+// list the file holds now. This copy's own additions come first, then the other copy's,
+// then the files both had; the newest five stay.
+RecentFiles MergeRecentFiles(const RecentFiles& mine, const RecentFiles& base,
+                             const RecentFiles& onDisk);
+
 // True when `text` holds something other than blanks.
 bool HasText(const std::string& text);
 

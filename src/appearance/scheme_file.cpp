@@ -116,11 +116,15 @@ std::optional<std::uint32_t> PreviewScheme(std::istream& in, const std::string& 
 
 namespace {
 
-// Opens the scheme file only when it is a regular file: a FIFO or a device under its name
-// would hold the program at start-up, waiting for text that never comes.
+// Opens the scheme file only when it is a regular file of a sensible size: a FIFO or a
+// device under its name would hold the program at start-up, waiting for text that never
+// comes, and a huge file would hold it reading (the file is read at every start and
+// every apply). Either reads as a missing file.
 void OpenSchemeFile(std::ifstream& in, const std::string& path) {
     std::error_code error;
-    if (std::filesystem::is_regular_file(path, error)) in.open(path, std::ios::binary);
+    if (!std::filesystem::is_regular_file(path, error)) return;
+    const auto size = std::filesystem::file_size(path, error);
+    if (!error && size <= kSchemeFileLimit) in.open(path, std::ios::binary);
 }
 
 }  // namespace

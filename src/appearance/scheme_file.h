@@ -15,6 +15,8 @@ namespace lumeta {
 // the scheme's name with ".col" ("xp.col"), then 13 colour lines "red;green;blue" for table
 // 0 to 12. Lines before the first header are free text (they must not hold ".col").
 inline constexpr const char* kSchemeFileName = "all.col";
+// A scheme file larger than this (some thousands of schemes) is taken as no scheme file.
+inline constexpr std::uintmax_t kSchemeFileLimit = 1 << 20;
 
 // The names the scheme list shows: for every line holding ".col" (exact case) the text
 // before its first ".col", in file order. Empty when the file cannot be read.

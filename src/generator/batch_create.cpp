@@ -1,32 +1,41 @@
 #include "generator/batch_create.h"
 
 #include <algorithm>
-#include <unordered_set>
 
 #include "board/num_text.h"
+#include "generator/line_set.h"
 #include "generator/text_lines.h"
+#include "generator/whole_file.h"
 
 namespace lumeta {
 
 CreateMultiResult CreateMulti(const CreateMultiOptions& options, const PuzzleMaker& makePuzzle,
                               const CreateMultiProgressFn& progress) {
     CreateMultiResult result;
-    std::unordered_set<std::string> known;
-
-    const TextLines existing = ReadTextLines(options.existingFile);
-    result.existingRead = existing.readable;
-    if (existing.readable) {
-        result.existingLines = static_cast<long long>(existing.lines.size());
-        known.reserve(existing.lines.size() +
-                      static_cast<std::size_t>(std::max(0LL, options.runs)));
-        for (std::string_view line : existing.lines)
-            known.insert(FoldCase(line));
+    // Made puzzles are remembered in about 20 bytes each; the room for all the runs is
+    // claimed at once up to a bound, beyond which the table grows as puzzles come.
+    const std::size_t runsAhead =
+        static_cast<std::size_t>(std::clamp(options.runs, 0LL, kRunsReservedAhead));
+    DistinctLines known;
+    long long lines = 0;
+    std::string problem;
+    result.existingRead = ReadLinesOf(
+        options.existingFile, [&](std::uint64_t bytes) { known.ReserveForFile(bytes, runsAhead); },
+        [&](std::string_view line) {
+            ++lines;
+            known.Insert(line);
+        },
+        problem);
+    if (result.existingRead) {
+        result.existingLines = lines;
     } else {
-        result.notice = existing.problem + "; the run starts from an empty collection";
+        known.Clear();
+        known.Reserve(runsAhead);
+        result.notice = problem + "; the run starts from an empty collection";
     }
 
     ReplacingFile output;
-    if (!output.Open(options.outputFile)) {
+    if (!output.Open(options.outputFile, ReplacingFile::Streams::WriteInto)) {
         result.message = output.problem();
         return result;
     }
@@ -35,7 +44,7 @@ CreateMultiResult CreateMulti(const CreateMultiOptions& options, const PuzzleMak
     for (long long i = 1; i <= options.runs; ++i) {
         const std::string line = makePuzzle();
         step.run = i;
-        if (known.insert(FoldCase(line)).second) {
+        if (known.Insert(line)) {
             ++step.newPuzzles;
             if (!output.WriteLine(line)) {
                 result.message = output.problem();

@@ -10,6 +10,9 @@
 
 namespace lumeta {
 
+// The runs whose room is claimed before the first one (about 20 bytes a run).
+inline constexpr long long kRunsReservedAhead = 1 << 24;
+
 struct CreateMultiOptions {
     std::string existingFile = "puzmulti20sepd.txt";  // the collection to avoid
     std::string outputFile = "puzmulti21sepA.txt";    // replaced by the new puzzles

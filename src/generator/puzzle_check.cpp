@@ -1,12 +1,11 @@
 #include "generator/puzzle_check.h"
 
-#include <unordered_set>
-
 #include "board/num_text.h"
 #include "board/puzzle_state.h"
 #include "generator/indexed_board.h"
+#include "generator/line_set.h"
 #include "generator/puzzle_solver.h"
-#include "generator/text_lines.h"
+#include "generator/whole_file.h"
 
 namespace lumeta {
 
@@ -81,29 +80,36 @@ std::string FileCheck::Summary() const {
 
 FileCheck CheckPuzzleFile(const BoardLayout& layout, const std::string& path, std::size_t keepBad) {
     FileCheck result;
-    const TextLines file = ReadTextLines(path);
-    result.readable = file.readable;
-    if (!file.readable) return result;
-    // The board and the search's tables once for the whole file; lines compared as views
-    // into one case-folded copy of the text.
+    // The board and the search's tables once for the whole file. Every distinct line is
+    // kept with its verdict, so a repeated line is counted without proving it again.
     const IndexedBoard board = IndexBoard(layout);
     SolutionCounter counter(layout);
-    const std::string folded = FoldCase(file.text);
-    std::unordered_set<std::string_view> seen;
-    seen.reserve(file.lines.size());
-    for (std::string_view line : file.lines) {
-        ++result.lines;
-        const auto at = static_cast<std::size_t>(line.data() - file.text.data());
-        if (seen.insert(std::string_view(folded).substr(at, line.size())).second) ++result.distinct;
-        const LineCheck check = CheckLine(board, counter, line);
-        if (check.valid) ++result.valid;
-        if (check.hasView) ++result.withView;
-        if (check.unique) ++result.unique;
-        if (check.valid && check.unique) continue;
-        ++result.bad;
-        if (result.firstBad.size() < keepBad)
+    constexpr unsigned kValid = 1, kUnique = 2;
+    DistinctLines seen;
+    std::string problem;
+    const bool read = ReadLinesOf(
+        path, [&](std::uint64_t bytes) { seen.ReserveForFile(bytes); },
+        [&](std::string_view line) {
+            ++result.lines;
+            int verdict = seen.Find(line);
+            LineCheck check;
+            if (verdict < 0) {
+                ++result.distinct;
+                check = CheckLine(board, counter, line);
+                verdict = (check.valid ? kValid : 0) | (check.unique ? kUnique : 0);
+                seen.Add(line, static_cast<unsigned>(verdict));
+            }
+            if (verdict & kValid) ++result.valid;
+            if (verdict & kUnique) ++result.unique;
+            if (verdict == (kValid | kUnique)) return;
+            ++result.bad;
+            if (result.firstBad.size() >= keepBad) return;
+            if (check.problem.empty()) check = CheckLine(board, counter, line);  // a repeat
             result.firstBad.push_back({result.lines, check.problem});
-    }
+        },
+        problem);
+    if (!read) return FileCheck{};
+    result.readable = true;
     return result;
 }
 

@@ -26,7 +26,6 @@ struct BadLine {
 struct FileCheck {
     bool readable = false;
     long long lines = 0, valid = 0, unique = 0, distinct = 0;
-    long long withView = 0;         // valid lines with a view field
     long long bad = 0;              // lines not valid or not unique
     std::vector<BadLine> firstBad;  // the first few of them
     // "N lines, V valid, U unique, D distinct"

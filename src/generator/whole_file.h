@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -29,5 +31,12 @@ void ForEachLine(std::string_view text, Take take) {
     }
     if (start < text.size()) take(text.substr(start));
 }
+
+// Calls take(line) for every line of the file, cut as ForEachLine cuts a text, reading the
+// file in blocks: memory stays at one block and the longest line, whatever the file's size.
+// `opened` gets the file's size before the first line. False, with `problem` set as
+// ReadProblem says it, when the file cannot be read to its end (lines may have been taken).
+bool ReadLinesOf(const std::string& path, const std::function<void(std::uint64_t bytes)>& opened,
+                 const std::function<void(std::string_view line)>& take, std::string& problem);
 
 }  // namespace lumeta

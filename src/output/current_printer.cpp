@@ -2,8 +2,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QPrinterInfo>
 #include <QStandardPaths>
+
+#include "output/print_system.h"
+#include "output/print_target.h"
 
 namespace lumeta {
 
@@ -14,16 +16,22 @@ constexpr int kPdfResolution = 600;
 
 }  // namespace
 
-CurrentPrinter::CurrentPrinter() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
-    QPrinterInfo chosen = QPrinterInfo::defaultPrinter();
-    if (chosen.isNull()) {
-        const QList<QPrinterInfo> installed = QPrinterInfo::availablePrinters();
-        if (!installed.isEmpty()) chosen = installed.first();
-    }
-    if (chosen.isNull())
-        UsePdfFile(DefaultPdfFile());
-    else
-        UsePrinter(chosen);
+CurrentPrinter::CurrentPrinter(std::shared_ptr<PrintSystem> system) : system_(std::move(system)) {}
+
+CurrentPrinter::~CurrentPrinter() = default;
+
+void CurrentPrinter::Choose() {
+    if (settings_) return;
+    settings_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    settings_->setFullPage(true);
+    QString chosen = system_->DefaultPrinter();
+    if (chosen.isEmpty() && !system_->Printers().isEmpty()) chosen = system_->Printers().first();
+    if (chosen.isEmpty() || !UsePrinter(chosen)) UsePdfFile(DefaultPdfFile());
+}
+
+QPrinter& CurrentPrinter::Printer() {
+    Choose();
+    return *settings_;
 }
 
 QString CurrentPrinter::DefaultPdfFile() {
@@ -32,24 +40,48 @@ QString CurrentPrinter::DefaultPdfFile() {
     return QDir(folder).filePath(QStringLiteral("lumeta-puzzles.pdf"));
 }
 
+bool CurrentPrinter::IsPdf() {
+    Choose();
+    return printerName_.isEmpty();
+}
+
+QString CurrentPrinter::PdfFile() {
+    Choose();
+    return pdfFile_;
+}
+
 void CurrentPrinter::UsePdfFile(const QString& path) {
-    printer_->setOutputFormat(QPrinter::PdfFormat);
-    printer_->setOutputFileName(QFileInfo(path).absoluteFilePath());
-    printer_->setResolution(kPdfResolution);
+    Choose();
+    printerName_.clear();
+    pdfFile_ = QFileInfo(path).absoluteFilePath();
+    settings_->setOutputFormat(QPrinter::PdfFormat);
+    settings_->setOutputFileName(pdfFile_);
+    settings_->setResolution(kPdfResolution);
 }
 
-void CurrentPrinter::UsePrinter(const QPrinterInfo& printer) {
-    printer_->setOutputFileName(QString());
-    printer_->setOutputFormat(QPrinter::NativeFormat);
-    printer_->setPrinterName(printer.printerName());
+bool CurrentPrinter::UsePrinter(const QString& name) {
+    Choose();
+    if (name.isEmpty() || !system_->Printers().contains(name)) return false;
+    printerName_ = name;
+    settings_->setOutputFileName(QString());
+    settings_->setOutputFormat(QPrinter::NativeFormat);
+    settings_->setPrinterName(name);
+    return true;
 }
 
-QString CurrentPrinter::DeviceName() const {
-    return IsPdf() ? PdfFile() : printer_->printerName();
+QString CurrentPrinter::DeviceName() {
+    return IsPdf() ? PdfFile() : printerName_;
 }
 
-QString CurrentPrinter::LabelText() const {
-    return IsPdf() ? PdfFile() : printer_->printerName().toUpper();
+QString CurrentPrinter::LabelText() {
+    return IsPdf() ? PdfFile() : printerName_.toUpper();
+}
+
+std::unique_ptr<PrintTarget> CurrentPrinter::Open(const QString& title) {
+    QPrinter& settings = Printer();
+    settings.setDocName(title);
+    if (IsPdf()) return OpenPdfFile(pdfFile_, settings.pageLayout(), kPdfResolution, title);
+    return system_->OpenQueue(printerName_, settings, title);
 }
 
 }  // namespace lumeta

@@ -4,36 +4,48 @@
 #include <QString>
 #include <memory>
 
-class QPrinterInfo;
-
 namespace lumeta {
+
+class PrintSystem;
+class PrintTarget;
 
 // The printer every print goes to. On a machine without a printer it is a PDF file, so
 // nothing is ever printed into nowhere; the player may pick another file or a printer that
-// appears later.
+// appears later. The print system is asked only on first use.
 class CurrentPrinter {
   public:
     // The system's default printer, else the first one installed, else a PDF file in the
     // player's documents folder.
-    CurrentPrinter();
+    explicit CurrentPrinter(std::shared_ptr<PrintSystem> system);
+    ~CurrentPrinter();
 
-    QPrinter& Printer() { return *printer_; }
-    const QPrinter& Printer() const { return *printer_; }
+    // The settings a print takes: page layout, copies, duplex, orientation.
+    QPrinter& Printer();
+    PrintSystem& System() { return *system_; }
 
-    bool IsPdf() const { return printer_->outputFormat() == QPrinter::PdfFormat; }
-    QString PdfFile() const { return printer_->outputFileName(); }
+    bool IsPdf();
+    QString PdfFile();
     void UsePdfFile(const QString& path);
-    void UsePrinter(const QPrinterInfo& printer);
+    // Makes an installed printer the current one; false for a name the system does not list.
+    bool UsePrinter(const QString& name);
 
     // The printer's name, or the PDF file's path.
-    QString DeviceName() const;
+    QString DeviceName();
     // What the print window shows: the printer's name in capitals, or the PDF file's path.
-    QString LabelText() const;
+    QString LabelText();
+
+    // A document on the current printer or PDF file, its job named `title`.
+    std::unique_ptr<PrintTarget> Open(const QString& title);
 
     static QString DefaultPdfFile();
 
   private:
-    std::unique_ptr<QPrinter> printer_;
+    void Choose();
+
+    std::shared_ptr<PrintSystem> system_;
+    std::unique_ptr<QPrinter> settings_;
+    QString printerName_;  // empty while printing into the PDF file
+    QString pdfFile_;
 };
 
 }  // namespace lumeta

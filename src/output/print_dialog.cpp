@@ -2,21 +2,22 @@
 
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 
 #include "output/current_printer.h"
+#include "output/print_system.h"
 
 namespace lumeta {
 
 namespace {
 
 // The dialog works on a copy, so a cancelled dialog leaves the current printer untouched.
-void CopySettings(const QPrinter& from, QPrinter& to) {
-    if (from.outputFormat() == QPrinter::PdfFormat) {
+void CopySettings(CurrentPrinter& current, QPrinter& to) {
+    const QPrinter& from = current.Printer();
+    if (current.IsPdf()) {
         to.setOutputFormat(QPrinter::PdfFormat);
-        to.setOutputFileName(from.outputFileName());
+        to.setOutputFileName(current.PdfFile());
     } else {
-        to.setPrinterName(from.printerName());
+        to.setPrinterName(current.DeviceName());
     }
     to.setCopyCount(from.copyCount());
     to.setDuplex(from.duplex());
@@ -27,7 +28,7 @@ void CopySettings(const QPrinter& from, QPrinter& to) {
 
 QString clsPrintDialog::ShowPrinter() {
     QPrinter chosen(QPrinter::HighResolution);
-    CopySettings(printer_.Printer(), chosen);
+    CopySettings(printer_, chosen);
     chosen.setFromTo(FromPage, ToPage);
     chosen.setPrintRange(static_cast<QPrinter::PrintRange>(flags));
 
@@ -48,10 +49,9 @@ void TakePrinterChoice(CurrentPrinter& current, const QPrinter& chosen) {
         if (!chosen.outputFileName().isEmpty()) current.UsePdfFile(chosen.outputFileName());
     } else {
         const QString name = chosen.printerName().toUpper();
-        if (current.IsPdf() || name != current.Printer().printerName().toUpper()) {
-            for (const QPrinterInfo& installed : QPrinterInfo::availablePrinters()) {
-                const QString installedName = installed.printerName().toUpper();
-                if (!installedName.isEmpty() && name.contains(installedName)) {
+        if (current.IsPdf() || name != current.DeviceName().toUpper()) {
+            for (const QString& installed : current.System().Printers()) {
+                if (!installed.isEmpty() && name.contains(installed.toUpper())) {
                     current.UsePrinter(installed);
                     break;
                 }

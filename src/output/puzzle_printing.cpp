@@ -7,15 +7,14 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPainter>
 #include <QProgressDialog>
 #include <QRadioButton>
 #include <algorithm>
 
 #include "board/num_text.h"
 #include "controls/msg_form.h"
-#include "output/painter_surface.h"
 #include "output/print_range.h"
+#include "output/print_target.h"
 #include "output/prnt_form.h"
 #include "output/puzzle_page.h"
 #include "output/range_pages.h"
@@ -51,8 +50,14 @@ class BusyPointer {
 
 }  // namespace
 
-PuzzlePrinting::PuzzlePrinting(PrintedGame game, MsgForm& msgForm, QWidget* window)
-    : QObject(window), game_(game), msgForm_(msgForm), window_(window), printDialog_(printer_) {}
+PuzzlePrinting::PuzzlePrinting(PrintedGame game, MsgForm& msgForm, QWidget* window,
+                               std::shared_ptr<PrintSystem> system)
+    : QObject(window),
+      game_(game),
+      msgForm_(msgForm),
+      window_(window),
+      printer_(std::move(system)),
+      printDialog_(printer_, window) {}
 
 PuzzlePrinting::~PuzzlePrinting() = default;
 
@@ -67,13 +72,19 @@ int PuzzlePrinting::Message(const std::string& prompt, const char* style) {
     return answer;
 }
 
-std::string PuzzlePrinting::Target() const {
+std::string PuzzlePrinting::Target() {
     return LocalText(printer_.DeviceName());
 }
 
-void PuzzlePrinting::ReportFailure() {
-    const std::string what = printer_.IsPdf() ? "the PDF file:\r\n" : "the printer:\r\n";
-    Message("Could not print to " + what + Target(), "vbok+vbcritical");
+void PuzzlePrinting::ReportFailure(const PrintedPages& printed) {
+    // A failed document never reaches its printer or file: an earlier PDF file stays whole.
+    std::string text = printer_.IsPdf() ? "Could not print to the PDF file:\r\n"
+                                        : "Could not print to the printer:\r\n";
+    text += Target();
+    if (!printed.problem.isEmpty()) text += "\r\n" + LocalText(printed.problem);
+    text += printer_.IsPdf() ? "\r\nNothing was printed, the file is as it was."
+                             : "\r\nNothing was printed.";
+    Message(text, "vbok+vbcritical");
 }
 
 QString PuzzlePrinting::AskPdfFile() {
@@ -103,17 +114,16 @@ void PuzzlePrinting::PrintCurrentPuzzle() {
         if (path.isEmpty()) return;
         printer_.UsePdfFile(path);
     }
-    QPainter painter;
-    if (!painter.begin(&printer_.Printer())) return ReportFailure();
+    const CurrentPuzzle& current = game_.current;
+    PrintedPages printed;
     {
-        PainterSurface surface(painter);
-        const CurrentPuzzle& current = game_.current;
-        PuzzleSheet sheet{game_.layout,   game_.puzzle,     game_.appearance,
-                          game_.AppTitle, current.PuzzleNo, current.PuzzleFile};
-        PrintPuzzlePage(surface, sheet, kBlockLeft, kPuzzleBlockTop, 0);
-        PrintPuzzlePage(surface, sheet, kBlockLeft, kCurrentSolutionTop, 1);
+        // The document and its spool file are gone before any message shows.
+        BusyPointer busy;
+        const std::unique_ptr<PrintTarget> target = printer_.Open(
+            JobTitle(game_.AppTitle, current.PuzzleFile, current.PuzzleNo, current.PuzzleNo));
+        printed = PrintCurrentPage(*target, game_);
     }
-    if (!DocumentFinished(painter, printer_)) return ReportFailure();
+    if (!printed.ok) return ReportFailure(printed);
     if (printer_.IsPdf())
         Message("Puzzle printed to the PDF file:\r\n" + Target(), "vbinformation+vbok");
 }
@@ -122,7 +132,7 @@ void PuzzlePrinting::PrintPuzzleFile(const QString& fileTooltip) {
     const CurrentPuzzle& current = game_.current;
     if (current.PuzzleCount == 0 || current.PuzzleFile.empty()) return;
     PrntForm& form = Form();
-    form.Label2->setText(printer_.DeviceName());
+    form.Label2->setText(printer_.DeviceName());  // the print system is asked here first
     form.Label1->setText(QtText(current.PuzzleFile));
     form.Label1->setToolTip(fileTooltip);
     form.PuzzleCount = current.PuzzleCount;
@@ -139,7 +149,6 @@ void PuzzlePrinting::PrintPuzzleFile(const QString& fileTooltip) {
 void PuzzlePrinting::PrintRange(int from, int to) {
     CurrentPuzzle& current = game_.current;
     const int remembered = current.PuzzleNo;
-    const long long count = static_cast<long long>(to) - from + 1;
     const std::string file = current.PuzzleFile;
     const long long pages = std::min<long long>(to, current.PuzzleCount) - from + 1;
     // The board as it was, should its puzzle no longer be in the file or the print fail.
@@ -157,18 +166,18 @@ void PuzzlePrinting::PrintRange(int from, int to) {
         progress->setMinimumDuration(0);
         progress->setValue(0);
     }
-    const RangePages printed =
-        PrintRangePages(printer_, game_, from, to, [&progress](long long done) {
+    const int last = static_cast<int>(std::min<long long>(to, current.PuzzleCount));
+    std::unique_ptr<PrintTarget> target =
+        printer_.Open(JobTitle(game_.AppTitle, file, from, std::max(from, last)));
+    const PrintedPages printed =
+        PrintRangePages(*target, game_, from, to, [&progress](long long done) {
             if (!progress) return true;
             progress->setValue(static_cast<int>(done));
             QCoreApplication::processEvents();
             return !progress->wasCanceled();
         });
+    target.reset();  // its spool file is gone before any message shows
     progress.reset();
-    if (!printed.started) {
-        busy.Release();
-        return ReportFailure();
-    }
 
     // The puzzle that was current comes back from its file. A print that failed leaves the
     // board exactly as it was, entries included.
@@ -185,8 +194,9 @@ void PuzzlePrinting::PrintRange(int from, int to) {
     busy.Release();
     if (PuzzleReloaded) PuzzleReloaded(report);
 
-    if (!printed.ok) return ReportFailure();
-    std::string done = NumText(printed.cancelled ? printed.printed : count) + " puzzles printed";
+    if (!printed.ok) return ReportFailure(printed);
+    // The pages that were printed, not the numbers typed: a range may end past the file.
+    std::string done = NumText(printed.printed) + " puzzles printed";
     if (printed.cancelled) done = "Printing cancelled\r\n" + done;
     if (printer_.IsPdf()) done += "\r\nto the PDF file:\r\n" + Target();
     Message(done, "vbinformation+vbok");

@@ -20,6 +20,7 @@ class QWidget;
 namespace lumeta {
 
 class MsgForm;
+class PrintSystem;
 class PrntForm;
 
 // The printing commands of the game window: the current puzzle with its solution, or a
@@ -28,7 +29,9 @@ class PuzzlePrinting : public QObject {
     Q_OBJECT
 
   public:
-    PuzzlePrinting(PrintedGame game, MsgForm& msgForm, QWidget* window);
+    // Prints on the printers `system` lists (asked on the first print), else into PDF files.
+    PuzzlePrinting(PrintedGame game, MsgForm& msgForm, QWidget* window,
+                   std::shared_ptr<PrintSystem> system);
     ~PuzzlePrinting() override;
 
     // "Print" of the Puzzle menu: the puzzle on the board and its solution on one page.
@@ -55,8 +58,8 @@ class PuzzlePrinting : public QObject {
     // The PDF file for a print from the menu, chosen by the player; empty when cancelled.
     QString AskPdfFile();
     int Message(const std::string& prompt, const char* style);
-    void ReportFailure();
-    std::string Target() const;
+    void ReportFailure(const PrintedPages& printed);
+    std::string Target();
 
     PrintedGame game_;
     MsgForm& msgForm_;

@@ -1,11 +1,11 @@
 #include "output/range_pages.h"
 
-#include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <algorithm>
 
-#include "output/current_printer.h"
 #include "output/painter_surface.h"
+#include "output/print_target.h"
 #include "output/puzzle_page.h"
 #include "puzzlefiles/puzzle_loader.h"
 
@@ -13,51 +13,43 @@ namespace lumeta {
 
 namespace {
 
-// Whether a PDF file was written to its end: a full disk or a file size limit cuts it short
-// without the writer noticing.
-bool CompletePdf(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() < 16) return false;
-    file.seek(file.size() - 16);
-    return file.read(16).contains("%%EOF");
+void PrintSheet(PainterSurface& surface, PrintedGame& game, int solutionTop) {
+    const CurrentPuzzle& current = game.current;
+    PuzzleSheet sheet{game.layout,   game.puzzle,      game.appearance,
+                      game.AppTitle, current.PuzzleNo, current.PuzzleFile};
+    PrintPuzzlePage(surface, sheet, kBlockLeft, kPuzzleBlockTop, 0);
+    PrintPuzzlePage(surface, sheet, kBlockLeft, solutionTop, 1);
+}
+
+PrintedPages Failed(PrintTarget& target) {
+    PrintedPages result;
+    result.problem = target.Problem();
+    return result;
 }
 
 }  // namespace
 
-bool DocumentFinished(QPainter& painter, const CurrentPrinter& printer) {
-    const bool ended = painter.end();
-    if (!ended || printer.Printer().printerState() == QPrinter::Error) return false;
-    return !printer.IsPdf() || CompletePdf(printer.PdfFile());
-}
-
-RangePages PrintRangePages(CurrentPrinter& printer, PrintedGame& game, int from, int to,
-                           const std::function<bool(long long printed)>& afterPage) {
-    RangePages result;
+PrintedPages PrintRangePages(PrintTarget& target, PrintedGame& game, int from, int to,
+                             const std::function<bool(long long drawn)>& afterPage) {
     QPainter painter;
-    if (!painter.begin(&printer.Printer())) return result;
-    result.started = true;
+    if (!target.Begin(painter)) return Failed(target);
 
+    PrintedPages result;
     CurrentPuzzle& current = game.current;
     const std::string file = current.PuzzleFile;
     const long long last = std::min<long long>(to, current.PuzzleCount);
-    bool pagesOk = true;
     {
         PainterSurface surface(painter);
         for (long long n = from; n <= last; ++n) {
             // Every puzzle has its page, also one that fails to load.
-            if (n > from && !printer.Printer().newPage()) {
-                pagesOk = false;
-                break;
+            if (n > from && !target.NewPage()) {
+                painter.end();
+                return Failed(target);
             }
             int no = static_cast<int>(n);
             int err = 0;
             LoadPuzzle(game.layout, game.puzzle, current, file, no, err);
-            if (err == 0) {
-                PuzzleSheet sheet{game.layout,   game.puzzle,      game.appearance,
-                                  game.AppTitle, current.PuzzleNo, current.PuzzleFile};
-                PrintPuzzlePage(surface, sheet, kBlockLeft, kPuzzleBlockTop, 0);
-                PrintPuzzlePage(surface, sheet, kBlockLeft, kRangeSolutionTop, 1);
-            }
+            if (err == 0) PrintSheet(surface, game, kRangeSolutionTop);
             ++result.printed;
             if (afterPage && !afterPage(result.printed)) {
                 result.cancelled = n < last;
@@ -65,8 +57,31 @@ RangePages PrintRangePages(CurrentPrinter& printer, PrintedGame& game, int from,
             }
         }
     }
-    result.ok = DocumentFinished(painter, printer) && pagesOk;
+    if (!target.Finish(painter)) return Failed(target);
+    result.ok = true;
     return result;
+}
+
+PrintedPages PrintCurrentPage(PrintTarget& target, PrintedGame& game) {
+    QPainter painter;
+    if (!target.Begin(painter)) return Failed(target);
+    {
+        PainterSurface surface(painter);
+        PrintSheet(surface, game, kCurrentSolutionTop);
+    }
+    if (!target.Finish(painter)) return Failed(target);
+    PrintedPages result;
+    result.ok = true;
+    result.printed = 1;
+    return result;
+}
+
+QString JobTitle(const std::string& appTitle, const std::string& file, int from, int to) {
+    const QString name = QFileInfo(QString::fromLocal8Bit(file.c_str())).fileName();
+    const QString puzzles = from == to ? QStringLiteral("puzzle %1").arg(from)
+                                       : QStringLiteral("puzzles %1-%2").arg(from).arg(to);
+    return QStringLiteral("%1 - %2, %3")
+        .arg(QString::fromLocal8Bit(appTitle.c_str()), name, puzzles);
 }
 
 }  // namespace lumeta

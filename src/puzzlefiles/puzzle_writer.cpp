@@ -1,5 +1,9 @@
 #include "puzzlefiles/puzzle_writer.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -20,7 +24,18 @@ bool EndsWithLineEnd(const std::string& file) {
     return last == '\r' || last == '\n' || last == EOF;
 }
 
+// Appending follows the rule of every replacing write: a read-only file is refused even
+// where the writer could write it (root), and so is anything but a regular file (a FIFO
+// would block the writer).
+bool MayAppendTo(const std::string& file) {
+    struct stat st {};
+    if (stat(file.c_str(), &st) != 0) return errno == ENOENT;
+    if (!S_ISREG(st.st_mode)) return false;
+    return (st.st_mode & 0222) != 0 && !(access(file.c_str(), W_OK) != 0 && errno == EACCES);
+}
+
 bool AppendText(const std::string& file, std::string text) {
+    if (!MayAppendTo(file)) return false;
     std::error_code ec;
     const bool existed = fs::exists(file, ec);
     const auto sizeBefore = existed ? fs::file_size(file, ec) : 0;

@@ -2,12 +2,12 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <iostream>
 #include <optional>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "board/board_layout.h"
@@ -15,11 +15,13 @@
 #include "generator/batch_create.h"
 #include "generator/dedupe_shuffle.h"
 #include "generator/graded_create.h"
+#include "generator/line_set.h"
 #include "generator/puzzle_check.h"
 #include "generator/puzzle_generator.h"
 #include "generator/random_source.h"
 #include "generator/text_lines.h"
 #include "tools/grade_commands.h"
+#include "tools/terminal_text.h"
 
 namespace lumeta {
 
@@ -88,9 +90,11 @@ bool MakeRandomSource(const ParsedArgs& parsed, std::optional<RandomSource>& ran
     return true;
 }
 
-// Progress on the terminal only: never in a pipe, a file or a test's stream.
+// Progress on the terminal only: never in a pipe, a file or a test's stream. The bar is
+// drawn on std::cerr itself, since its carriage returns are what the masking of err
+// stops.
 bool ShowsProgress(const std::ostream& err) {
-    return &err == &std::cerr && isatty(STDERR_FILENO);
+    return TerminalSafeOutput::WritesInto(err, std::cerr.rdbuf()) && isatty(STDERR_FILENO);
 }
 
 std::string Seconds(double seconds) {
@@ -117,8 +121,8 @@ int RunCreate(const ToolArgs& args, std::ostream& out, std::ostream& err) {
 
     const std::optional<std::string> outPath = OptionValue(parsed, "--out");
     ReplacingFile file;
-    if (outPath && !file.Open(*outPath)) {
-        err << kProgram << " create: " << file.problem() << "\n";
+    if (outPath && !file.Open(*outPath, ReplacingFile::Streams::WriteInto)) {
+        err << kProgram << " create: " << OneLine(file.problem()) << "\n";
         return 1;
     }
 
@@ -128,7 +132,8 @@ int RunCreate(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     DigitPerm perm;
     std::optional<GradedCreator> graded;
     if (grade) graded.emplace(layout);
-    std::unordered_set<std::string> made;
+    DistinctLines made;
+    made.Reserve(static_cast<std::size_t>(std::min(wanted, kRunsReservedAhead)));
     while (static_cast<long long>(made.size()) < wanted) {
         std::string line;
         if (graded) {
@@ -137,16 +142,17 @@ int RunCreate(const ToolArgs& args, std::ostream& out, std::ostream& err) {
             CreatePuzzle(layout, puzzle, perm, *random);
             line = PuzzleLine(layout, puzzle);
         }
-        if (!made.insert(line).second) continue;  // a repeat: make another
+        if (!made.Insert(line)) continue;  // a repeat: make another
         if (!outPath) {
             out << line << "\n";
+            if (!out) return 1;  // the caller says why the output was cut
         } else if (!file.WriteLine(line)) {
-            err << kProgram << " create: " << file.problem() << "\n";
+            err << kProgram << " create: " << OneLine(file.problem()) << "\n";
             return 1;
         }
     }
     if (outPath && !file.Commit()) {
-        err << kProgram << " create: " << file.problem() << "\n";
+        err << kProgram << " create: " << OneLine(file.problem()) << "\n";
         return 1;
     }
     return 0;
@@ -173,8 +179,9 @@ int RunCreateMulti(const ToolArgs& args, std::ostream& out, std::ostream& err) {
         return UsageError(err, "create-multi", "--seed must be a whole number from 0");
 
     if (SameFile(options.existingFile, options.outputFile)) {
-        err << kProgram << " create-multi: the output " << options.outputFile
-            << " is the collection " << options.existingFile << " itself; nothing was written\n";
+        err << kProgram << " create-multi: the output " << OneLine(options.outputFile)
+            << " is the collection " << OneLine(options.existingFile)
+            << " itself; nothing was written\n";
         return 1;
     }
 
@@ -189,10 +196,10 @@ int RunCreateMulti(const ToolArgs& args, std::ostream& out, std::ostream& err) {
         const double elapsed = std::chrono::duration<double>(now - start).count();
         const int width = 30;
         const int filled = static_cast<int>(done * width);
-        err << "\r[" << std::string(filled, '#') << std::string(width - filled, '.') << "] run "
-            << step.run << "/" << options.runs << ", " << step.newPuzzles << " new, "
-            << step.repeats << " repeats, about " << Seconds(elapsed / done - elapsed) << " left  "
-            << std::flush;
+        std::cerr << "\r[" << std::string(filled, '#') << std::string(width - filled, '.')
+                  << "] run " << step.run << "/" << options.runs << ", " << step.newPuzzles
+                  << " new, " << step.repeats << " repeats, about "
+                  << Seconds(elapsed / done - elapsed) << " left  " << std::flush;
     };
 
     BoardLayout layout;
@@ -208,15 +215,17 @@ int RunCreateMulti(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     } else {
         result = CreateMulti(options, layout, puzzle, perm, *random, shown);
     }
-    if (bar) err << "\n";
-    if (!result.notice.empty()) err << kProgram << " create-multi: " << result.notice << "\n";
+    if (bar) std::cerr << "\n";
+    if (!result.notice.empty())
+        err << kProgram << " create-multi: " << OneLine(result.notice) << "\n";
     if (!result.completed) {
-        err << kProgram << " create-multi: " << result.message << "; nothing was written\n";
+        err << kProgram << " create-multi: " << OneLine(result.message)
+            << "; nothing was written\n";
         return 1;
     }
     out << result.runs << " runs against " << result.existingLines
         << " known puzzles: " << result.newPuzzles << " new, " << result.repeats
-        << " repeats, written to " << options.outputFile << "\n";
+        << " repeats, written to " << OneLine(options.outputFile) << "\n";
     return 0;
 }
 
@@ -230,16 +239,16 @@ int RunRandomize(const ToolArgs& args, std::ostream& out, std::ostream& err) {
         return UsageError(err, "randomize", "--seed must be a whole number from 0");
     const std::string& source = parsed.positional[0];
     if (SameFile(source, NoDupRandomName(source))) {
-        err << kProgram << " randomize: the output " << NoDupRandomName(source) << " is " << source
-            << " itself; nothing was written\n";
+        err << kProgram << " randomize: the output " << OneLine(NoDupRandomName(source)) << " is "
+            << OneLine(source) << " itself; nothing was written\n";
         return 1;
     }
     const RandomizeResult result = RandomizePuzzleFile(source, *random);
     if (!result.ok) {
-        err << kProgram << " randomize: " << result.message << "\n";
+        err << kProgram << " randomize: " << OneLine(result.message) << "\n";
         return 1;
     }
-    out << result.message << "\n";
+    out << OneLine(result.message) << "\n";
     return 0;
 }
 
@@ -251,11 +260,12 @@ int RunCheck(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     BuildBoard(layout, puzzle);
     const FileCheck check = CheckPuzzleFile(layout, args[0]);
     if (!check.readable) {
-        err << kProgram << " check: " << ReadTextLines(args[0]).problem << "\n";
+        err << kProgram << " check: " << OneLine(ReadProblem(args[0])) << "\n";
         return 1;
     }
     if (check.lines == 0) {
-        err << kProgram << " check: " << args[0] << " does not appear to have any puzzles\n";
+        err << kProgram << " check: " << OneLine(args[0])
+            << " does not appear to have any puzzles\n";
         return 1;
     }
     out << check.Summary() << "\n" << GradeSummary(args[0]) << "\n";

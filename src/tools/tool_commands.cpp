@@ -11,6 +11,7 @@
 #include "puzzlefiles/puzzle_loader.h"
 #include "tools/generator_commands.h"
 #include "tools/grade_commands.h"
+#include "tools/terminal_text.h"
 #include "tools/text_board.h"
 
 namespace lumeta {
@@ -31,7 +32,9 @@ void PrintProgramHelp(std::ostream& out) {
         << "per line for the 7-hexagon board.\n\nCommands:\n";
     for (const ToolCommand& command : ToolCommands())
         out << "  " << command.usage << "\n      " << command.summary << "\n";
-    out << "\n" << kProgram << " COMMAND --help explains one command.\n";
+    out << "\n"
+        << kProgram << " COMMAND --help explains one command; " << kProgram
+        << " --version prints the version.\n";
 }
 
 }  // namespace
@@ -45,8 +48,9 @@ const std::vector<ToolCommand>& ToolCommands() {
         {"create", "create [N] [--out FILE] [--seed S]",
          "Makes N new distinct puzzles (default 1), one line each.",
          "\nEvery puzzle has exactly one solution, found from its clues by deduction alone.\n"
-         "The lines go to standard output, or replace FILE with --out. --seed S makes the\n"
-         "run reproducible; without it the clock seeds it.\n",
+         "The lines go to standard output, or replace FILE with --out (a device or a pipe,\n"
+         "such as /dev/stdout, is written into). --seed S makes the run reproducible;\n"
+         "without it the clock seeds it.\n",
          RunCreate},
         {"create-multi", "create-multi [--existing FILE] [--out FILE] [--count N] [--seed S]",
          "Makes N puzzles and keeps those new to an existing collection.",
@@ -96,7 +100,7 @@ bool WantsHelp(const ToolArgs& args) {
 }
 
 int UsageError(std::ostream& err, const char* commandName, const std::string& problem) {
-    err << kProgram << " " << commandName << ": " << problem << "\n"
+    err << kProgram << " " << commandName << ": " << OneLine(problem) << "\n"
         << "Try '" << kProgram << " " << commandName << " --help'.\n";
     return 2;
 }
@@ -106,11 +110,11 @@ int RunCount(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     const std::string& path = args[0];
     const LineScan scan = ScanLines(path);
     if (!scan.readable) {
-        err << kProgram << " count: " << ReadProblem(path) << "\n";
+        err << kProgram << " count: " << OneLine(ReadProblem(path)) << "\n";
         return 1;
     }
     if (scan.lines > 0 && PuzzleCountOf(scan.lines) == 0) {
-        err << kProgram << " count: " << path << " has " << scan.lines
+        err << kProgram << " count: " << OneLine(path) << " has " << scan.lines
             << " lines, more than the 2147483647 puzzles a file may hold\n";
         return 1;
     }
@@ -144,16 +148,17 @@ int RunShow(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     const int count = scan.readable ? PuzzleCountOf(scan.lines) : 0;
     if (count == 0) {
         if (!scan.readable)
-            err << kProgram << " show: " << ReadProblem(path) << "\n";
+            err << kProgram << " show: " << OneLine(ReadProblem(path)) << "\n";
         else if (scan.lines > 0)
-            err << kProgram << " show: " << path << " has " << scan.lines
+            err << kProgram << " show: " << OneLine(path) << " has " << scan.lines
                 << " lines, more than the 2147483647 puzzles a file may hold\n";
         else
-            err << kProgram << " show: " << path << " does not appear to have any puzzles\n";
+            err << kProgram << " show: " << OneLine(path)
+                << " does not appear to have any puzzles\n";
         return 1;
     }
     if (!scan.found || number > count) {
-        err << kProgram << " show: " << path << " has " << count
+        err << kProgram << " show: " << OneLine(path) << " has " << count
             << (count == 1 ? " puzzle" : " puzzles") << "; there is no puzzle " << number << "\n";
         return 1;
     }
@@ -166,17 +171,23 @@ int RunShow(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     std::string board = TextBoard(layout, puzzle, solution);
     for (char& c : board)
         if (c != '\n' && (c < ' ' || c > '~')) c = '?';
-    out << PuzzleLabelText(n, count) << "  " << FileLabelText(path) << "\n\n" << board;
+    out << PuzzleLabelText(n, count) << "  " << OneLine(FileLabelText(path)) << "\n\n" << board;
     return 0;
 }
 
-int RunTool(const ToolArgs& args, std::ostream& out, std::ostream& err) {
+namespace {
+
+int RunCommand(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
         PrintProgramHelp(err);
         return 2;
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         PrintProgramHelp(out);
+        return 0;
+    }
+    if (args[0] == "--version") {
+        out << kProgram << " " << LUMETA_VERSION << "\n";
         return 0;
     }
     for (const ToolCommand& command : ToolCommands()) {
@@ -189,12 +200,25 @@ int RunTool(const ToolArgs& args, std::ostream& out, std::ostream& err) {
         try {
             return command.run(rest, out, err);
         } catch (const std::exception& e) {
-            err << kProgram << " " << command.name << ": " << e.what() << "\n";
+            err << kProgram << " " << command.name << ": " << OneLine(e.what()) << "\n";
             return 1;
         }
     }
-    err << kProgram << ": unknown command '" << args[0] << "'\nTry '" << kProgram << " --help'.\n";
+    err << kProgram << ": unknown command '" << OneLine(args[0]) << "'\nTry '" << kProgram
+        << " --help'.\n";
     return 2;
+}
+
+}  // namespace
+
+int RunTool(const ToolArgs& args, std::ostream& out, std::ostream& err) {
+    // File names come from the user and from folders: nothing a terminal obeys gets out.
+    TerminalSafeOutput safeOut(out.rdbuf()), safeErr(err.rdbuf());
+    std::ostream maskedOut(&safeOut), maskedErr(&safeErr);
+    const int status = RunCommand(args, maskedOut, maskedErr);
+    if (!safeOut.Finish()) out.setstate(std::ios::badbit);
+    if (!safeErr.Finish()) err.setstate(std::ios::badbit);
+    return status;
 }
 
 }  // namespace lumeta

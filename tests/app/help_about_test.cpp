@@ -1,9 +1,11 @@
+#include <sys/stat.h>
 #include <QDesktopServices>
 #include <QPlainTextEdit>
 #include <QTextBrowser>
 
 #include "app/about_form.h"
 #include "app/help_form.h"
+#include "app/help_resources.h"
 #include "controls/controls_test_helpers.h"
 #include "window_fixture.h"
 
@@ -72,6 +74,48 @@ TEST_F(HelpTest, AMissingPageShowsPageNotFoundInTheWindowAndNothingElse) {
     EXPECT_TRUE(shown.startsWith("Page not found")) << shown.toStdString();
     EXPECT_TRUE(shown.contains(missing));
     EXPECT_TRUE(texts.isEmpty());  // no message box
+}
+
+TEST_F(HelpTest, LoadsOnlyRegularFilesOfBoundedSizeFromThePagesFolderWithoutWaiting) {
+    const fs::path folder = dir.path() / "help", outside = dir.path() / "outside.png";
+    fs::create_directories(folder / "pictures");
+    std::ofstream(outside) << "outside";
+    std::ofstream(folder / "pictures" / "board.png") << "picture";
+    std::ofstream(folder / "beside.css") << "p {}";
+    ASSERT_EQ(mkfifo((folder / "fifo.png").c_str(), 0644), 0);
+    fs::create_symlink("/dev/zero", folder / "zero.png");
+    fs::create_symlink(outside, folder / "link.png");
+    for (const auto& [name, size] : {std::pair("limit.png", kHelpResourceLimit),
+                                     std::pair("huge.png", kHelpResourceLimit + 1)}) {
+        std::ofstream(folder / name) << "x";
+        fs::resize_file(folder / name, static_cast<std::uintmax_t>(size));  // sparse
+    }
+    const QString root = Q(folder.string());
+    const QUrl page = QUrl::fromLocalFile(root + "/lumeta.htm");
+    const std::pair<const char*, bool> cases[] = {
+        {"pictures/board.png", true}, {"beside.css", true},
+        {"limit.png", true},          {"fifo.png", false},
+        {"zero.png", false},          {"/dev/zero", false},
+        {"link.png", false},          {"../outside.png", false},
+        {"huge.png", false},          {"missing.png", false},
+        {"pictures", false},          {"https://example.org/a.png", false},
+        {"link.png%00", false}};  // a NUL would end the name where the system reads it
+    for (const auto& [name, loads] : cases)
+        EXPECT_EQ(ReadHelpResource(root, page.resolved(QUrl(name))).has_value(), loads) << name;
+
+    // The window asks its loader as the page's pictures and style sheets do; a FIFO as the
+    // page itself reads as missing.
+    std::ofstream(folder / "lumeta.htm") << "<html><body><p>Pictures</p></body></html>";
+    Form4 help;
+    help.SetUrl(Form4::HelpAddress(folder.string() + "/"));
+    EXPECT_TRUE(help.WebBrowser1->toPlainText().startsWith("Pictures"));
+    for (const auto& [name, loads] : cases) {
+        const QVariant got =
+            help.WebBrowser1->document()->resource(QTextDocument::ImageResource, QUrl(name));
+        EXPECT_EQ(got.toByteArray().isEmpty(), !loads) << name;
+    }
+    help.SetUrl(QUrl::fromLocalFile(root + "/fifo.png"));
+    EXPECT_TRUE(help.WebBrowser1->toPlainText().startsWith("Page not found"));
 }
 
 TEST_F(HelpTest, TheBrowserFillsTheWindowLessItsMarginsAndNeverGoesBelowNothing) {

@@ -40,6 +40,25 @@ TEST(AppFoldersTest, AnInstalledLayoutKeepsTheUsersFilesInTheXdgFoldersAPortable
     EXPECT_EQ(relative.ConfigDir, "/home/ann/.config/lumeta/");
     EXPECT_EQ(relative.WorkDir, "/data/lumeta/");
 
+    // Without HOME the user database names the home folder; with no home at all nothing
+    // goes under "/" (no "/.config"): no settings kept, puzzles made in the working folder.
+    // Either way the notice says so.
+    const auto home = [](std::string known) { return [known] { return known; }; };
+    const std::string none =
+        "HOME is not set and no home folder is known; settings are not kept; created "
+        "puzzles go to the working folder";
+    const std::tuple<std::string, std::string, std::string, std::string> homeless[] = {
+        {"/home/bob", "/home/bob/.config/lumeta/", "/home/bob/.local/share/lumeta/",
+         "HOME is not set; using /home/bob"},
+        {"", "", "", none},
+        {"bob", "", "", none}};  // a relative home is no home
+    for (const auto& [known, config, work, notice] : homeless) {
+        const AppFolders folders = FindAppFolders(p + "/bin", Environment({}), home(known));
+        EXPECT_EQ(folders.ConfigDir + "|" + folders.WorkDir + "|" + folders.notice,
+                  config + "|" + work + "|" + notice);
+    }
+    EXPECT_EQ(installed.notice, "");
+
     // Not "bin/" beside "share/lumeta/": everything beside the program, puzzles made in the
     // working folder.
     for (const std::string& folder : {p + "/games", p + "/share/lumeta"}) {
@@ -100,6 +119,24 @@ TEST_F(InstalledTest, TheInstalledTreeOpensItsCollectionAndKeepsTheUsersFilesInT
     WritePuzzles("puzzles.txt", 3);
     StartInstalled(prefix / "bin");
     EXPECT_EQ(S().current.PuzzleFile, "puzzles.txt");
+
+    // No home at all: the defaults hold, saving says it could not, and nothing is written
+    // but a created puzzle in the working folder.
+    fs::remove_all(dir.path() / "config");
+    installed_.reset();
+    form = &installed_.emplace(
+        FindAppFolders((prefix / "bin").string(), Environment({}), [] { return std::string(); }),
+        RandomSource::Fixed(1));
+    form->Startup();
+    answers << "Ok";
+    EXPECT_FALSE(form->SaveOptions());
+    EXPECT_EQ(texts.last(),
+              "Configuration file:\nlumeta.cfg\ncould not be accessed, options not saved");
+    form->mnucreate->trigger();
+    EXPECT_EQ(ReadBytes(WorkFile("tempcellnetpuzzle.txt")), OnBoard() + "\r\n");
+    EXPECT_FALSE(fs::exists(dir.path() / "config"));
+    EXPECT_FALSE(fs::exists(WorkFile("lumeta.cfg")));
+    EXPECT_FALSE(fs::exists("/.config/lumeta"));
 }
 
 using CommandLineTest = WindowTest;

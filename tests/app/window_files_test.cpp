@@ -1,3 +1,6 @@
+#include "app/app_files.h"
+#include "app/created_puzzle.h"
+#include "app/local_text.h"
 #include "support/file_size_limit.h"
 #include "window_fixture.h"
 
@@ -75,6 +78,72 @@ TEST_F(FilesTest, TheRecentFilesKeepTheNewestFiveNewestFirstWithoutDuplicatesOrG
     EXPECT_EQ(RecentMenu(), files.mid(0, 5));
     ASSERT_TRUE(form->SaveOptions());
     EXPECT_TRUE(Q(ReadBytes(ConfigPath())).endsWith(files.mid(0, 5).join("\r\n") + "\r\n"));
+
+    // A name the system does not read as text opens, as named on the command line; one
+    // with a line break opens too, but stays out of the recent files and out of the
+    // configuration, whose lines it would break.
+    const std::string latin1 = WritePuzzles("caf\xe9.txt", 2);
+    form->OpenPuzzleFileNamed(LocalPath(QString::fromLocal8Bit(latin1.c_str())));
+    EXPECT_EQ(S().current.PuzzleFile, latin1);
+    files.prepend(Q(latin1));
+    EXPECT_EQ(RecentMenu().first(), QtText(latin1));
+    const std::string broken = WritePuzzles("two\nlines\r.txt", 3);
+    answers << "Ok";
+    form->OpenPuzzleFileNamed(broken);
+    EXPECT_EQ(Shown(), "Puzzle file read | p# 1 of 3 | two\nlines\r.txt");
+    EXPECT_EQ(texts.last(), Q("File name:\n" + WorkFile("two?lines?.txt") +
+                              "\nholds a line break; it is not kept in the recent files"));
+    EXPECT_EQ(RecentMenu().first(), QtText(latin1));
+    ASSERT_TRUE(form->SaveOptions());
+    const ConfigRead read = ReadcfgFile(ConfigPath());
+    EXPECT_FALSE(read.damaged);
+    EXPECT_EQ(read.settings.PuzzleFile, "");
+    EXPECT_EQ(read.settings.recent.caption[0], latin1);
+}
+
+TEST_F(FilesTest, TwoCopiesKeepTheirOwnCreatedPuzzlesAndEachOthersRecentFiles) {
+    WritePuzzles("puzzles.txt", 3);
+    // A copy that ended without cleaning up left its folder behind.
+    const std::string ended =
+        WorkFile(OwnFolderPrefix(Form1::kTempPuzzleFile) + "999999999-abcdef");
+    fs::create_directories(ended);
+    Start();
+    std::optional<Form1> other(std::in_place, AppDir(), RandomSource::Fixed(2));
+    other->Startup();
+    const std::string a = WritePuzzles("a.txt", 2), b = WritePuzzles("b.txt", 2);
+    Open(a);
+    ASSERT_TRUE(form->SaveOptions());
+    other->OpenPuzzleFileNamed(b);
+
+    form->mnucreate->trigger();
+    const std::string mine = OnBoard();
+    other->mnucreate->trigger();
+    const std::string theirs = PuzzleLine(other->State().layout, other->State().puzzle);
+    ASSERT_NE(mine, theirs);
+    EXPECT_FALSE(fs::exists(ended));
+    EXPECT_EQ(ReadBytes(WorkFile(Form1::kTempPuzzleFile)), theirs + "\r\n");  // made last
+    Enter(3, 6, "4");
+    answers << "Yes";
+    form->mnureset->trigger();  // its own puzzle, not the one made last
+    EXPECT_EQ(OnBoard(), mine);
+
+    // The other copy saves (as its Exit does) and ends: the file it was created into goes.
+    const std::string othersOwn = other->State().current.PuzzleFile;
+    ASSERT_TRUE(other->SaveOptions());
+    EXPECT_EQ(ReadBytes(WorkFile(Form1::kTempPuzzleFile)), theirs + "\r\n");
+    const std::string saved = ReadBytes(ConfigPath());
+    EXPECT_EQ(saved.substr(0, saved.find(" 1 ")), "xp.col\r\ntempcellnetpuzzle.txt\r\nArial\r\n");
+    EXPECT_TRUE(Q(saved).endsWith(Q(b + "\r\n" + a + "\r\n\r\n\r\n\r\n")));
+    other.reset();
+    EXPECT_FALSE(fs::exists(fs::path(othersOwn).parent_path()));
+
+    // This copy saves: the other's recent file stays, and the created puzzle is its own.
+    ASSERT_TRUE(form->SaveOptions());
+    EXPECT_EQ(RecentMenu(), QStringList({Q(b), Q(a), "[]", "[]", "[]"}));
+    EXPECT_TRUE(Q(ReadBytes(ConfigPath())).endsWith(Q(b + "\r\n" + a + "\r\n\r\n\r\n\r\n")));
+    Start();
+    EXPECT_EQ(Shown(), "Ready ... | p# 1 of 1 | tempcellnetpuzzle.txt");
+    EXPECT_EQ(OnBoard(), mine);
 }
 
 TEST_F(FilesTest,

@@ -11,6 +11,7 @@
 #include "app/form1.h"
 #include "controls/box_control.h"
 #include "controls/msg_form.h"
+#include "support/fake_print_system.h"
 #include "support/temp_dir.h"
 #include "view/board_picture.h"
 
@@ -68,9 +69,11 @@ class WindowTest : public ::testing::Test {
                    "  10  0  255  0  128  16777215  2  0 \r\n" + recent[0] + "\r\n" + recent[1] +
                    "\r\n" + recent[2] + "\r\n" + recent[3] + "\r\n" + recent[4] + "\r\n";
     }
+    std::shared_ptr<FakePrintSystem> printSystem = std::make_shared<FakePrintSystem>();
     void Start(std::uint64_t seed = 1) {
         owned_.reset();
         form = &owned_.emplace(AppDir(), RandomSource::Fixed(seed));
+        form->printSystem = printSystem;  // never the machine's printers
         form->Startup();
         form->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(form));

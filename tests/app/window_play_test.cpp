@@ -215,12 +215,12 @@ TEST_F(PlayTest, CreateMakesLoadsAndDrawsAPuzzleWithOneSolution) {
     EXPECT_EQ(OnBoard(), made.back());
 
     // A puzzle no file takes stays on the board, and nothing loads an older one over it.
-    fs::remove(WorkFile("tempcellnetpuzzle.txt"));
-    fs::create_directory(WorkFile("tempcellnetpuzzle.txt"));
+    const std::string own = S().current.PuzzleFile;  // this window's own file
+    fs::remove(own);
+    fs::create_directory(own);
     answers << "Ok";
     form->mnucreate->trigger();
-    EXPECT_EQ(texts.last(),
-              Q("Puzzle file:\n" + WorkFile("tempcellnetpuzzle.txt") + "\ncould not be written"));
+    EXPECT_EQ(texts.last(), Q("Puzzle file:\n" + own + "\ncould not be written"));
     EXPECT_EQ(CheckPuzzleLine(S().layout, OnBoard()).problem, "");
     EXPECT_EQ(Shown() + Q(S().current.PuzzleFile),
               "Puzzle created, but not written to a file |  | ");

@@ -1,12 +1,16 @@
+#include <sys/stat.h>
 #include <QClipboard>
 #include <QMimeData>
 #include <QProgressDialog>
 #include <QRegularExpression>
 
+#include <set>
+
 #include "controls/twips.h"
 #include "output/current_printer.h"
 #include "output/prnt_form.h"
 #include "output/puzzle_printing.h"
+#include "support/fake_print_system.h"
 #include "support/file_size_limit.h"
 #include "window_fixture.h"
 
@@ -78,14 +82,19 @@ TEST_F(PrintTest, ARangeIsCheckedInTheWindowThenPrintedOnePerPageAndTheCurrentPu
     EXPECT_EQ(window.Label2->text(), Q(WorkFile("out.pdf")));
     EXPECT_EQ(window.Text1Tag, "0001500030");
     EXPECT_EQ(Pages(WorkFile("out.pdf")), 6);
-    EXPECT_EQ(texts.last(), Q("16 puzzles printed\nto the PDF file:\n" + WorkFile("out.pdf")));
+    // The pages printed are counted, not the numbers typed.
+    EXPECT_EQ(texts.last(), Q("6 puzzles printed\nto the PDF file:\n" + WorkFile("out.pdf")));
     // Reloaded from the file: the entry is gone.
     EXPECT_EQ(PuzzleLabel(), "p# 3 of 20");
     EXPECT_EQ(OnBoard(), PuzzleLineNo(3));
     EXPECT_EQ(Entry(3, 6), "");
 
     answers << "Ok"
+            << "Ok"
             << "Ok";
+    PrintFile({"19-2147483647"});
+    EXPECT_EQ(Pages(WorkFile("out.pdf")), 2);
+    EXPECT_TRUE(texts.last().startsWith("2 puzzles printed\n"));
     PrintFile({"3-3"});
     EXPECT_EQ(Pages(WorkFile("out.pdf")), 1);
     EXPECT_TRUE(texts.last().startsWith("1 puzzles printed\n"));
@@ -110,28 +119,84 @@ TEST_F(PrintTest, PrintFromThePuzzleMenuAsksForThePdfFileAndSaysWhereItWent) {
     EXPECT_EQ(form->printing->Printer().PdfFile(), Q(chosen));
 }
 
-TEST_F(PrintTest, AFileThatCannotBeWrittenIsReportedAndTheBoardStaysAsItWas) {
+TEST_F(PrintTest, APdfFileIsReplacedWholeOrNotAtAllAndWhatIsNoFileIsRefusedWithoutWaiting) {
     StartOn(20, 3);
+    answers << "Ok";
+    PrintFile({"1-2"});
+    const std::string earlier = ReadBytes(WorkFile("out.pdf"));
     Enter(3, 6, "4");
     const QImage before = form->Picture1->Image();
-    PrintInto(WorkFile("file.txt") + "/out.pdf");  // a folder that is a file
-    answers << "Ok";
-    PrintFile({"1-5"});
-    EXPECT_EQ(texts.last(),
-              Q("Could not print to the PDF file:\n" + WorkFile("file.txt") + "/out.pdf"));
-    EXPECT_EQ(boxes.last(), "icon 4: Ok");
+    ASSERT_EQ(mkfifo(WorkFile("fifo.pdf").c_str(), 0600), 0);
+    fs::create_directory(WorkFile("folder.pdf"));
+    std::ofstream(WorkFile("kept.pdf")) << "kept";
+    fs::permissions(WorkFile("kept.pdf"), fs::perms::owner_read);  // root is refused too
 
-    PrintInto(WorkFile("out.pdf"));
-    {
-        const FileSizeLimit limit(4000);  // the file breaks off while pages are drawn
-        answers << "Ok";
-        PrintFile({"1-20"});
+    const struct {
+        std::string pdf;
+        std::string why;
+    } cases[] = {{WorkFile("file.txt") + "/out.pdf", "Not a directory"},
+                 {WorkFile("folder.pdf"), "it is a folder"},
+                 {WorkFile("fifo.pdf"), "not a regular file"},
+                 {WorkFile("kept.pdf"), "the file is read-only"},
+                 {WorkFile("out.pdf"), "File too large"}};  // breaks off while pages are drawn
+    for (const auto& c : cases) {
+        PrintInto(c.pdf);
+        {
+            const FileSizeLimit limit(c.why == "File too large" ? 4000 : RLIM_INFINITY);
+            answers << "Ok";
+            PrintFile({"1-20"});
+        }
+        EXPECT_EQ(texts.last(),
+                  Q("Could not print to the PDF file:\n" + c.pdf + "\ncannot write " + c.pdf +
+                    ": " + c.why + "\nNothing was printed, the file is as it was."));
+        EXPECT_EQ(boxes.last(), "icon 4: Ok");
     }
-    EXPECT_EQ(texts.last(), Q("Could not print to the PDF file:\n" + WorkFile("out.pdf")));
+    EXPECT_EQ(ReadBytes(WorkFile("out.pdf")), earlier);
+    EXPECT_EQ(ReadBytes(WorkFile("kept.pdf")), "kept");
+    std::set<std::string> left;
+    for (const auto& entry : fs::directory_iterator(WorkFile("")))
+        left.insert(entry.path().filename().string());
+    EXPECT_EQ(left,
+              (std::set<std::string>{"file.txt", "out.pdf", "fifo.pdf", "folder.pdf", "kept.pdf"}));
     EXPECT_EQ(PuzzleLabel(), "p# 3 of 20");
-    EXPECT_EQ(OnBoard(), PuzzleLineNo(3));
     EXPECT_EQ(Entry(3, 6), "4");
     EXPECT_EQ(form->Picture1->Image(), before);
+}
+
+TEST_F(PrintTest, EveryPrinterFailureNamesThePrinterAndSaysNothingWasPrinted) {
+    printSystem->printers = {"Office"};
+    WriteConfig(WritePuzzles("file.txt", 20), 3);
+    Start();
+    Enter(3, 6, "4");
+    const std::string failed =
+        "Could not print to the printer:\nOffice\nThe printer does not answer.\nNothing was "
+        "printed.";
+    using FailAt = FakePrintSystem::FailAt;
+    for (FailAt at : {FailAt::Begin, FailAt::NewPage, FailAt::Finish}) {
+        printSystem->failAt = at;
+        answers << "Ok";
+        PrintFile({"1-5"});
+        EXPECT_EQ(texts.last(), Q(failed)) << static_cast<int>(at);
+        if (at == FailAt::NewPage) continue;  // one page: no new page to fail at
+        answers << "Yes"
+                << "Ok";
+        form->mnuprint1->trigger();
+        EXPECT_EQ(texts.last(), Q(failed)) << static_cast<int>(at);
+    }
+    EXPECT_EQ(printSystem->pagesQueued, 0);
+    EXPECT_EQ(PuzzleLabel(), "p# 3 of 20");
+    EXPECT_EQ(Entry(3, 6), "4");
+
+    // A job the queue takes carries the program, the file and the puzzles in its title.
+    printSystem->failAt = FailAt::Nothing;
+    answers << "Ok"
+            << "Yes";
+    PrintFile({"19-30"});
+    EXPECT_EQ(texts.last(), "2 puzzles printed");
+    form->mnuprint1->trigger();
+    EXPECT_EQ(printSystem->titles,
+              QStringList({"Lumeta - file.txt, puzzles 19-20", "Lumeta - file.txt, puzzle 3"}));
+    EXPECT_EQ(printSystem->pagesQueued, 3);
 }
 
 TEST_F(PrintTest, ALongRangeShowsItsProgressAndCancelEndsTheDocumentWithThePagesSoFar) {
@@ -157,7 +222,13 @@ TEST_F(PrintTest, TheClipboardGetsTheSolutionPictureWhileTheCluesStay) {
     const QImage image = qvariant_cast<QImage>(copied->imageData());
     EXPECT_EQ(image.size(), QSize(RoundHalfEven(12 * 663.6 / S().TwipsPerPixelX),
                                   RoundHalfEven(8 * 987.5 / S().TwipsPerPixelY)));
-    EXPECT_TRUE(copied->hasFormat("image/svg+xml"));
+    // The vector picture has the image's size, in points.
+    const QRegularExpressionMatch size =
+        QRegularExpression("<svg [^>]*width=\"([0-9.]+)pt\" height=\"([0-9.]+)pt\"")
+            .match(QString::fromUtf8(copied->data("image/svg+xml")));
+    ASSERT_TRUE(size.hasMatch());
+    EXPECT_NEAR(size.captured(1).toDouble(), image.width() * 72.0 / image.logicalDpiX(), 0.5);
+    EXPECT_NEAR(size.captured(2).toDouble(), image.height() * 72.0 / image.logicalDpiY(), 0.5);
     EXPECT_EQ(S().layout.Given, given);
 }
 

@@ -143,9 +143,10 @@ TEST_F(StartupTest, TheRememberedLookGoesOnTheBoardAndOnlySaveOptionsAndExitWrit
     EXPECT_EQ(std::distance(fs::directory_iterator(AppDir()), {}), 2);  // no temporary file
 }
 
-TEST(ConfigFileTest, ADamagedFileGivesTheDefaultsAndANewDefaultFileAndIsKeptAsBad) {
+TEST(ConfigFileTest, ADamagedFileGivesTheDefaultsAndIsKeptBesideEveryEarlierOne) {
     TempDir dir;
     const std::string head = "xp.col\r\n\r\nArial\r\n", blanks = " \r\n \r\n \r\n \r\n";
+    int kept = 0;
     for (const char* bytes :
          {"(none)", "", "xp.col\r\n\r\nArial\r\n 0  10  0  255 \r\n",
           "blue.col\r\nq.txt\r\nCourier\r\n 3  9  1  2  3  4  5  1  0 \r\n",  // no recent lines
@@ -159,12 +160,14 @@ TEST(ConfigFileTest, ADamagedFileGivesTheDefaultsAndANewDefaultFileAndIsKeptAsBa
         EXPECT_EQ(ConfigText(read.settings), ConfigText(ConfigSettings{}));
         EXPECT_EQ(ReadBytes(dir.File("lumeta.cfg")),
                   head + " 0  10  0  255  0  128  16777215  2  0 \r\n \r\n \r\n \r\n \r\n \r\n");
-        // The damaged file lies beside it, the older one replaced; a missing one leaves none.
-        EXPECT_EQ(fs::exists(dir.File("lumeta.cfg.bad")), text != "(none)");
-        if (text != "(none)") {
-            EXPECT_EQ(ReadBytes(dir.File("lumeta.cfg.bad")), text);
-        }
+        // Each damaged file lies beside it under a name of its own ("lumeta.cfg.bad", then
+        // ".bad.2" ...), so a later damage never takes an earlier one's recent files; a
+        // missing file leaves none.
+        if (text == "(none)") continue;
+        EXPECT_EQ(read.keptAs, DamagedFileName(dir.File("lumeta.cfg"), ++kept));
+        EXPECT_EQ(ReadBytes(read.keptAs), text);
     }
+    EXPECT_EQ(ReadBytes(dir.File("lumeta.cfg.bad")), "");
 }
 
 }  // namespace

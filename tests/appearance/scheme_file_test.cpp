@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include <cmath>
+#include <filesystem>
 #include <string>
 
 #include "appearance/colour_parts.h"
@@ -107,12 +108,15 @@ TEST(SchemeFileTest, PreviewTakesTheLinesAsTheyStandAndDefaultReadsNoFile) {
     EXPECT_EQ(table[2], RGB(50, 50, 50));
 }
 
-TEST(SchemeFileTest, AFifoOrADeviceInPlaceOfTheFileReadsAsMissingWithoutWaiting) {
+TEST(SchemeFileTest, AFifoADeviceOrAHugeFileInPlaceOfTheFileReadsAsMissingWithoutWaiting) {
     TempDir dir;
     const std::string fifo = dir.File("all.col");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    // A valid scheme at its start, then one long line past the size bound (sparse: no disk).
+    const std::string huge = dir.Write("huge.col", Section("xp.col", {}) + "x");
+    std::filesystem::resize_file(huge, kSchemeFileLimit + 1);
     SchemeSlots table = Marked();
-    for (const std::string& path : {fifo, std::string("/dev/zero")}) {
+    for (const std::string& path : {fifo, std::string("/dev/zero"), huge}) {
         EXPECT_TRUE(ListSchemes(path).empty());
         EXPECT_FALSE(LoadScheme(path, "xp.col", table));
         EXPECT_FALSE(PreviewScheme(path, "xp.col", table, 77));

@@ -3,8 +3,15 @@
 #include <algorithm>
 #include <filesystem>
 
+#include <map>
+#include <set>
+
 #include "generator/batch_create.h"
 #include "generator/dedupe_shuffle.h"
+#include "generator/puzzle_check.h"
+#include "generator/text_lines.h"
+#include "generator/whole_file.h"
+#include "support/board_fixture.h"
 #include "support/temp_dir.h"
 
 namespace lumeta {
@@ -110,6 +117,56 @@ TEST(RandomizePuzzleFile, OrdersEveryLineOfALongFileByItsRandomKeyAndThenByTheLi
     random = RandomSource::Fixed(2);
     ASSERT_TRUE(RandomizePuzzleFile(source, random).ok);
     EXPECT_NE(ReadBytes(output), once);
+}
+
+// check reads its file in blocks and proves a repeated line once: its counts must be those
+// of the whole text cut into lines, whatever falls on a block boundary (a CR LF split by
+// it, a line across it), with letter case ignored and lines of digits of any length kept
+// apart from one another.
+TEST(CheckPuzzleFile, CountsAsTheWholeTextCutIntoLinesWhateverFallsOnTheReadBlocks) {
+    TempDir dir;
+    const std::string good(testing::kSampleLine), bad = good.substr(1) + "1";
+    std::string text;
+    RandomSource random = RandomSource::Fixed(4);
+    const std::string pieces[] = {good, bad, "12", "2", "123", "", "Ab", "aB", "61", "x\x9b"};
+    const std::string ends[] = {"\r\n", "\n", "\r"};
+    for (std::size_t boundary = 1 << 20; text.size() < (5u << 19);) {
+        if (text.size() + 50 > boundary) {  // a CR LF split by the block boundary
+            text.append(boundary - 1 - text.size(), '7');
+            text += "\r\n";
+            boundary += 1 << 20;
+        }
+        text += pieces[random.Draw(10) - 1] + ends[random.Draw(3) - 1];
+    }
+    text += std::string(3000, '5') + "\r";
+    const std::string file = dir.Write("mixed.txt", text);
+
+    BoardLayout layout;
+    PuzzleState puzzle;
+    BuildBoard(layout, puzzle);
+    FileCheck expected;
+    std::set<std::string> folded;
+    std::map<std::string, LineCheck, std::less<>> verdicts;
+    ForEachLine(text, [&](std::string_view line) {
+        ++expected.lines;
+        expected.distinct += folded.insert(FoldCase(line)).second;
+        auto known = verdicts.find(line);
+        if (known == verdicts.end())
+            known = verdicts.emplace(line, CheckPuzzleLine(layout, line)).first;
+        expected.valid += known->second.valid;
+        expected.unique += known->second.unique;
+        if (known->second.unique) return;
+        ++expected.bad;
+        if (expected.firstBad.size() < 10)
+            expected.firstBad.push_back({expected.lines, known->second.problem});
+    });
+    const FileCheck check = CheckPuzzleFile(layout, file);
+    EXPECT_EQ(check.Summary(), expected.Summary());
+    EXPECT_EQ(check.bad, expected.bad);
+    ASSERT_EQ(check.firstBad.size(), 10u);
+    for (std::size_t i = 0; i < 10; ++i)
+        EXPECT_EQ(std::tie(check.firstBad[i].number, check.firstBad[i].problem),
+                  std::tie(expected.firstBad[i].number, expected.firstBad[i].problem));
 }
 
 }  // namespace

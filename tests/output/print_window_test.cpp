@@ -17,6 +17,7 @@
 #include "output/current_printer.h"
 #include "output/print_dialog.h"
 #include "output/prnt_form.h"
+#include "support/fake_print_system.h"
 #include "support/temp_dir.h"
 
 namespace lumeta {
@@ -39,7 +40,8 @@ class PrintWindow : public ::testing::Test {
     }
 
     TempDir dir;
-    CurrentPrinter printer;
+    std::shared_ptr<FakePrintSystem> system = std::make_shared<FakePrintSystem>();
+    CurrentPrinter printer{system};
     clsPrintDialog printDialog{printer};
     ColourScheme scheme;
     MsgForm msgForm{scheme};
@@ -61,6 +63,13 @@ TEST_F(PrintWindow, TheSchemeColoursTheWindowAndTheButtonSlotItsButtonsAndRangeB
     EXPECT_EQ(form.Command2->palette().color(QPalette::Button), button);
     EXPECT_EQ(form.Text1->palette().color(QPalette::Base), button);
     EXPECT_EQ(form.Command3->BackColor(), RGBValue(200, 100, 50));
+}
+
+TEST_F(PrintWindow, TypingARangeChoosesRangeAndTheCurrentPuzzleStaysTheFirstChoice) {
+    PrntForm form(printDialog, msgForm);
+    EXPECT_TRUE(form.Option1->isChecked());
+    QTest::keyClicks(form.Text1, "5-10");
+    EXPECT_TRUE(form.Option2->isChecked());
 }
 
 TEST_F(PrintWindow, ChoosingAPrinterNamesItOnTheWindowAndCancelKeepsTheLastChoice) {
@@ -89,6 +98,28 @@ TEST_F(PrintWindow, TheChosenFileCopiesAndOrientationPassToTheCurrentPrinter) {
     EXPECT_EQ(printer.LabelText(), QString::fromStdString(dir.File("second.pdf")));
     EXPECT_EQ(printer.Printer().copyCount(), 3);
     EXPECT_EQ(printer.Printer().pageLayout().orientation(), QPageLayout::Landscape);
+}
+
+TEST_F(PrintWindow, PrintsOnTheDefaultPrinterElseTheFirstElseIntoAPdfFileAtHome) {
+    system->printers = {"Office", "Lab"};
+    system->defaultPrinter = "Lab";
+    EXPECT_EQ(CurrentPrinter(system).LabelText(), "LAB");
+    system->defaultPrinter.clear();
+    EXPECT_EQ(CurrentPrinter(system).DeviceName(), "Office");
+    EXPECT_FALSE(CurrentPrinter(system).UsePrinter("Gone"));
+
+    // Without a printer: a PDF file in the documents folder, or at home when there is none.
+    system->printers.clear();
+    const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", dir.path().c_str());
+    qputenv("XDG_CONFIG_HOME", dir.File("config").c_str());
+    const QString atHome = CurrentPrinter(system).LabelText();
+    std::filesystem::create_directory(dir.path() / "Documents");
+    const QString inDocuments = CurrentPrinter(system).LabelText();
+    qputenv("HOME", home);
+    config.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", config);
+    EXPECT_EQ(atHome, QString::fromStdString(dir.File("lumeta-puzzles.pdf")));
+    EXPECT_EQ(inDocuments, QString::fromStdString(dir.File("Documents/lumeta-puzzles.pdf")));
 }
 
 }  // namespace

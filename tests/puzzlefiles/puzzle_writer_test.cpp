@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <csignal>
 #include <filesystem>
 
@@ -31,10 +32,20 @@ TEST(WritePuzzleLine, ReplaceThenAppendWritesCrLfLines) {
               std::string(kSampleLine) + "\r\n" + std::string(kSampleLine) + "\r\n");
     EXPECT_FALSE(std::filesystem::exists(file + ".part"));
 
-    // A last line without its line end keeps its own line.
-    const auto open = dir.Write("open.txt", "abc");
-    ASSERT_TRUE(WritePuzzleLine(board.layout, board.puzzle, open, WriteMode::Append));
-    EXPECT_EQ(ReadBytes(open), "abc\r\n" + std::string(kSampleLine) + "\r\n");
+    // Whatever ends the last line (nothing, a lone CR, LF, CR LF), the new puzzle is the
+    // very next line: it neither joins the last line nor leaves an empty one between.
+    for (const std::string ending : {"", "\r", "\n", "\r\n"}) {
+        const auto open = dir.Write("open.txt", "abc" + ending);
+        ASSERT_TRUE(WritePuzzleLine(board.layout, board.puzzle, open, WriteMode::Append));
+        EXPECT_EQ(ReadBytes(open).substr(3),
+                  (ending.empty() ? "\r\n" : ending) + std::string(kSampleLine) + "\r\n");
+        EXPECT_EQ(CountPuzzles(open), 2) << "ending " << ending.size();
+        CurrentPuzzle current;
+        current.PuzzleCount = 2;
+        int err = 0, number = 2;
+        LoadPuzzle(board.layout, board.puzzle, current, open, number, err);
+        EXPECT_EQ(PuzzleLine(board.layout, board.puzzle), kSampleLine) << ending.size();
+    }
 }
 
 TEST(WritePuzzleLine, AppendCreatesAMissingFileAndAnEmptyBoardWritesAnEmptyLine) {
@@ -85,12 +96,23 @@ TEST(WritePuzzleLine, TakesBackAHalfWrittenLineWhenTheDiskRefusesTheRest) {
     EXPECT_FALSE(std::filesystem::exists(file + ".part"));
 }
 
-TEST(WritePuzzleLine, FailsIntoAFolderThatDoesNotExist) {
+TEST(WritePuzzleLine, RefusesAMissingFolderAReadOnlyFileAndAFifoEvenAsRoot) {
     TempDir dir;
     auto board = BuiltBoard();
-    const auto file = dir.File("no/such/folder/p.txt");
-    EXPECT_FALSE(WritePuzzleLine(board.layout, board.puzzle, file, WriteMode::Append));
-    EXPECT_FALSE(WritePuzzleLine(board.layout, board.puzzle, file, WriteMode::Replace));
+    const auto missing = dir.File("no/such/folder/p.txt");
+    EXPECT_FALSE(WritePuzzleLine(board.layout, board.puzzle, missing, WriteMode::Append));
+    EXPECT_FALSE(WritePuzzleLine(board.layout, board.puzzle, missing, WriteMode::Replace));
+    // Root could write the read-only file; the permission bits still decide, as they do
+    // for every replacing write. A FIFO is refused without waiting for a reader.
+    const auto readOnly = dir.Write("read-only.txt", "keep\r\n");
+    std::filesystem::permissions(
+        readOnly, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    const auto fifo = dir.File("fifo.txt");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    for (const auto& file : {readOnly, fifo})
+        for (WriteMode mode : {WriteMode::Append, WriteMode::Replace})
+            EXPECT_FALSE(WritePuzzleLine(board.layout, board.puzzle, file, mode)) << file;
+    EXPECT_EQ(ReadBytes(readOnly), "keep\r\n");
 }
 
 TEST(AddDefaultExtension, AddsTheExtensionOnlyToANameWithoutAnyDot) {

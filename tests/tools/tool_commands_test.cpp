@@ -13,15 +13,6 @@ namespace {
 using testing::kSampleLine;
 using testing::TempDir;
 
-TEST(LumetaTools, CountPrintsTheNumberOfPuzzles) {
-    TempDir dir;
-    const auto file =
-        dir.Write("p.txt", std::string(kSampleLine) + "\r\n" + std::string(kSampleLine) + "\n");
-    const ToolRun run = Tools({"count", file});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "2\n");
-}
-
 TEST(LumetaTools, ShowDrawsTheCluesAndLeavesOpenCellsBlank) {
     TempDir dir;
     const auto file = dir.Write("p.txt", std::string(kSampleLine) + "\r\n");
@@ -47,6 +38,7 @@ TEST(LumetaTools, ShowWithSolutionFillsEveryCellAndMinusOneIsTheLast) {
     const ToolRun run = Tools({"show", file, "-1", "--solution"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("p# 2 of 2"), std::string::npos);
+    EXPECT_EQ(Tools({"count", file}).out, "2\n");
     EXPECT_NE(run.out.find("\\_5_4_1_/ 6 9 3 \\_4_5_3_/"), std::string::npos) << run.out;
 }
 
@@ -85,17 +77,23 @@ TEST(LumetaTools, ErrorsGoToStderrWithANonZeroStatus) {
     }
 }
 
-TEST(LumetaTools, ShowPrintsAQuestionMarkForEveryCharacterATerminalWouldObey) {
+// In the lines of a file and in file names: a name may hold an escape sequence, a line
+// feed or bytes that are not UTF-8; a UTF-8 name is shown as it is.
+TEST(LumetaTools, ShowsAQuestionMarkForEveryCharacterATerminalWouldObeyInLinesAndNames) {
     TempDir dir;
     std::string line(kSampleLine);
     line[16] = '\x1b';  // open cells of the centre
     line[17] = '\x9b';
-    const auto file = dir.Write("p.txt", line + "\r\n");
+    const auto file = dir.Write("p\x1b]0;x\x07\nq\xc2\x9b\xff\xc3\xa9.txt", line + "\r\n");
     const ToolRun run = Tools({"show", file, "1", "--solution"});
     ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "p# 1 of 1  p?]0;x??q???\xc3\xa9.txt");
     EXPECT_NE(run.out.find("/ 6 ? ? \\"), std::string::npos) << run.out;
-    for (char c : run.out)
-        EXPECT_TRUE(c == '\n' || (c >= ' ' && c <= '~')) << static_cast<int>(c);
+    const ToolRun missing = Tools({"count", file + "\x1b[2J"});
+    EXPECT_NE(missing.err.find("q???\xc3\xa9.txt?[2J\n"), std::string::npos) << missing.err;
+    for (const std::string& text : {run.out, missing.err})
+        for (char c : text)
+            EXPECT_TRUE(c == '\n' || c >= ' ' || c < 0) << static_cast<int>(c);
 }
 
 TEST(LumetaTools, HelpExplainsEveryCommand) {
