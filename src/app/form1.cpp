@@ -21,9 +21,9 @@
 #include "app/button_pictures.h"
 #include "app/created_puzzle.h"
 #include "app/form1_layout.h"
+#include "app/help_me_menu.h"
 #include "app/local_text.h"
 #include "app/navigation.h"
-#include "app/play_menu.h"
 #include "appearance/apply_colours.h"
 #include "appearance/options_form.h"
 #include "appearance/scheme_file.h"
@@ -102,7 +102,7 @@ Form1::Form1(AppFolders folders, RandomSource random, QWidget* parent)
 
     BuildControls();
     BuildMenus();
-    playMenu = new PlayMenu(*this);
+    helpMeMenu = new HelpMeMenu(*this);
     ConnectCommands();
     PlaceControls();
 }
@@ -556,7 +556,7 @@ void Form1::TakeLoadReport(const LoadReport& report) {
     state_.selection.Clear();
     state_.undo.Clear();
     Picture1->setFocus();
-    if (playMenu) playMenu->ShowGrade();
+    if (helpMeMenu) helpMeMenu->ShowGrade();
     // Said after the command that loaded has written its own status.
     if (!report.viewProblem.empty())
         QTimer::singleShot(

@@ -32,7 +32,7 @@ class MsgForm;
 class PrintSystem;
 class PuzzlePrinting;
 class OptionsForm;
-class PlayMenu;
+class HelpMeMenu;
 
 // The game window: the board picture, the command buttons, the two labels naming the
 // puzzle, the status line and the menus. It owns the game state; its handlers are thin
@@ -107,8 +107,8 @@ class Form1 : public QMainWindow {
     // The printers printing may use: the system's, unless another is set before Startup.
     std::shared_ptr<PrintSystem> printSystem;
     Form4* helpForm = nullptr;
-    PlayMenu* playMenu = nullptr;   // "Help me" and the grade on the menu bar
-    QPointer<AboutForm> aboutForm;  // released when the about box is unloaded
+    HelpMeMenu* helpMeMenu = nullptr;  // "Help me" and the grade on the menu bar
+    QPointer<AboutForm> aboutForm;     // released when the about box is unloaded
 
     QAction* mnuloadpuzfile = nullptr;
     QAction* mnucolsch = nullptr;

@@ -1,6 +1,6 @@
 #include <QMenuBar>
 
-#include "app/play_menu.h"
+#include "app/help_me_menu.h"
 #include "generator/puzzle_check.h"
 #include "view/entry_marks.h"
 #include "window_fixture.h"
@@ -26,8 +26,8 @@ class HelpMeTest : public WindowTest {
         action->trigger();
         QCoreApplication::processEvents();
     }
-    QString GradeShown() const { return form->playMenu->gradeLabel->text(); }
-    std::size_t Ringed() { return form->playMenu->marks->Marked().size(); }
+    QString GradeShown() const { return form->helpMeMenu->gradeLabel->text(); }
+    std::size_t Ringed() { return form->helpMeMenu->marks->Marked().size(); }
 };
 
 TEST_F(HelpMeTest, HintsSelectWithoutFillingAndCheckRingsWrongEntriesUntilTheNextChange) {
@@ -35,7 +35,8 @@ TEST_F(HelpMeTest, HintsSelectWithoutFillingAndCheckRingsWrongEntriesUntilTheNex
     for (QAction* menu : form->menuBar()->actions())
         menus << menu->text();
     EXPECT_EQ(menus.last(), "Help me");
-    EXPECT_EQ(Entries(form->playMenu->menu), QStringList({"Hint", "Check entries", "-", "Create"}));
+    EXPECT_EQ(Entries(form->helpMeMenu->menu),
+              QStringList({"Hint", "Check entries", "-", "Create"}));
     EXPECT_EQ(GradeShown(), "Medium");
 
     Choose("mnuhint");

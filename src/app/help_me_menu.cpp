@@ -1,4 +1,4 @@
-#include "app/play_menu.h"
+#include "app/help_me_menu.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -14,7 +14,7 @@
 
 namespace lumeta {
 
-PlayMenu::PlayMenu(Form1& form) : QObject(&form), form_(form) {
+HelpMeMenu::HelpMeMenu(Form1& form) : QObject(&form), form_(form) {
     menu = form.menuBar()->addMenu(QStringLiteral("Help me"));
     menu->setObjectName(QStringLiteral("mnuhelpme"));
     mnuhint = menu->addAction(QStringLiteral("Hint"));
@@ -43,7 +43,7 @@ PlayMenu::PlayMenu(Form1& form) : QObject(&form), form_(form) {
     marks = new EntryMarks(form.Picture1, s.puzzle, s.geometry);
 }
 
-void PlayMenu::Select(int row, int col) {
+void HelpMeMenu::Select(int row, int col) {
     GameState& s = form_.State();
     const CursorPlace place = MoveCursor(s.layout, s.puzzle, s.geometry, row, col, "H");
     if (!place.placed) return;
@@ -54,7 +54,7 @@ void PlayMenu::Select(int row, int col) {
     form_.Picture1->setFocus();
 }
 
-void PlayMenu::HintCommand() {
+void HelpMeMenu::HintCommand() {
     if (form_.Busy()) return;
     const GameState& s = form_.State();
     const Hint hint = FindHint(s.layout, s.puzzle);
@@ -68,7 +68,7 @@ void PlayMenu::HintCommand() {
     form_.Statx->setText(QtText(hint.text));
 }
 
-void PlayMenu::CheckEntriesCommand() {
+void HelpMeMenu::CheckEntriesCommand() {
     if (form_.Busy()) return;
     const GameState& s = form_.State();
     std::vector<GridCell> wrong = WrongEntries(s.layout, s.puzzle);
@@ -82,7 +82,7 @@ void PlayMenu::CheckEntriesCommand() {
                                          : QStringLiteral(" wrong entries are ringed")));
 }
 
-void PlayMenu::ShowGrade() {
+void HelpMeMenu::ShowGrade() {
     const GameState& s = form_.State();
     PuzzleGrader grader(s.layout);
     Grade grade = Grade::Easy;

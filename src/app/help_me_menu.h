@@ -14,11 +14,11 @@ class EntryMarks;
 // The "Help me" menu after the window's own menus: a hint, a check of the entries and
 // creating a puzzle of a chosen grade; and the grade of the puzzle on the board, shown at
 // the right end of the menu bar.
-class PlayMenu : public QObject {
+class HelpMeMenu : public QObject {
     Q_OBJECT
 
   public:
-    explicit PlayMenu(Form1& form);
+    explicit HelpMeMenu(Form1& form);
 
     // Selects a compartment and says on the status line what to do there.
     void HintCommand();
