@@ -1,5 +1,6 @@
-# Shared by scripts/run and scripts/test: install what is missing, then configure and build.
-# Sourced, not run. Works as root, through sudo, or as a user with sudo rights.
+# Shared by scripts/run and scripts/test: installs what is missing; each script then builds
+# what it needs with lumeta_build. Sourced, not run. Works as root, through sudo, or as a
+# user with sudo rights.
 set -euo pipefail
 
 LUMETA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -29,9 +30,12 @@ lumeta_install_missing() {
         "${missing[@]}"
 }
 
+# Builds the targets named (the game alone: "lumeta"), or everything with no names.
 lumeta_build() {
     cmake -S "$LUMETA_ROOT" -B "$LUMETA_BUILD" -DCMAKE_BUILD_TYPE=Release > /dev/null
-    cmake --build "$LUMETA_BUILD" -j "$(nproc)"
+    local targets=() name
+    for name in "$@"; do targets+=(--target "$name"); done
+    cmake --build "$LUMETA_BUILD" -j "$(nproc)" "${targets[@]}"
 }
 
 # The same programs and tests built under AddressSanitizer and UndefinedBehaviorSanitizer,
@@ -45,4 +49,3 @@ lumeta_build_sanitized() {
 }
 
 lumeta_install_missing
-lumeta_build

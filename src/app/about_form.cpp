@@ -95,7 +95,9 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
     setFixedSize(scale.PixelsX(kBoxWidth), scale.PixelsY(kBoxHeight));
 }
 
-void AboutForm::ApplyColours(const ColourScheme& scheme, std::uint32_t nearBlack) {
+void AboutForm::ApplyColours(const ColourScheme& scheme, std::uint32_t textColour) {
+    // A dark scheme names its own light text.
+    const std::uint32_t nearBlack = scheme.TextColour.value_or(textColour);
     const std::uint32_t background = scheme.SchemeColours[2];
     SetColour(this, QPalette::Window, background);
     SetColour(AboutText, QPalette::Base, background);

@@ -72,7 +72,9 @@ AppFolders FindAppFolders(const std::string& programFolder, const EnvironmentLoo
     fs::path program = fs::path(folders.AppDir).parent_path();
     const fs::path shared = program.parent_path() / "share" / "lumeta";
     std::error_code ec;
-    if (program.filename() != "bin" || !fs::is_directory(shared, ec)) return folders;
+    // Debian keeps the programs of games in "games/" instead of "bin/".
+    const bool programs = program.filename() == "bin" || program.filename() == "games";
+    if (!programs || !fs::is_directory(shared, ec)) return folders;
 
     folders.installed = true;
     folders.DataDir = FolderText(shared);

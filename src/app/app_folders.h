@@ -7,8 +7,8 @@ namespace lumeta {
 
 // Where the program finds and keeps its files. A portable copy keeps everything in its own
 // folder and makes its puzzles in the working folder. An installed copy (the program in
-// "bin/", its data in "../share/lumeta/") reads the shipped files from there and keeps the
-// user's files in the user's configuration and data folders. Every folder ends with "/".
+// "bin/" or "games/", its data in "../share/lumeta/") reads the shipped files from there and keeps
+// the user's files in the user's configuration and data folders. Every folder ends with "/".
 struct AppFolders {
     std::string AppDir;     // the program's folder
     std::string DataDir;    // the shipped files: the collection, colour schemes, help page

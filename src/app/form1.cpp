@@ -24,6 +24,7 @@
 #include "app/help_me_menu.h"
 #include "app/local_text.h"
 #include "app/navigation.h"
+#include "app/play_menu.h"
 #include "appearance/apply_colours.h"
 #include "appearance/options_form.h"
 #include "appearance/scheme_file.h"
@@ -102,8 +103,8 @@ Form1::Form1(AppFolders folders, RandomSource random, QWidget* parent)
 
     BuildControls();
     BuildMenus();
-    helpMeMenu = new HelpMeMenu(*this);
     ConnectCommands();
+    helpMeMenu = new HelpMeMenu(*this);  // after the Play menu, which ConnectCommands makes
     PlaceControls();
 }
 
@@ -149,6 +150,7 @@ void Form1::BuildControls() {
     Picture1->installEventFilter(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setAccessibleName(QStringLiteral("Puzzle board"));
+    Picture1->SetModel(&state_.layout, &state_.puzzle, &state_.geometry, &state_.selection);
 
     cmdshowsol = NewButton("cmdshowsol", QStringLiteral("Show Solution"));
     Statx = new QLabel(client);
@@ -301,6 +303,11 @@ void Form1::ConnectCommands() {
             [this](int button, int, float, float) { UndoReleased(button); });
     connect(Picture1, &BoardPicture::MouseMove, this,
             [this](int, int, double x, double y) { PointerMoved(x, y); });
+    playMenu = new PlayMenu(
+        *this,
+        {[this] { VerifyPressed(1), VerifyReleased(); }, [this] { UndoReleased(1); },
+         [this](bool shown) { shown ? ShowSolutionPressed() : ShowSolutionReleased(); },
+         [this](int index, int button) { Navigate(index, button); }, [this] { ResetCommand(); }});
 }
 
 void Form1::ShowRecentFiles() {
@@ -463,9 +470,14 @@ void Form1::ApplyBoardLook() {
 
 void Form1::LoadScheme(const std::string& name, int& found) {
     found = 1;
-    if (lumeta::LoadScheme(state_.folders.DataDir + kSchemeFileName, name,
-                           state_.scheme.SchemeColours))
-        return;
+    SchemeTextColour text;
+    const bool loaded = lumeta::LoadScheme(state_.folders.DataDir + kSchemeFileName, name,
+                                           state_.scheme.SchemeColours, &text);
+    state_.scheme.TextColour = text.colour;
+    if (!text.problem.empty())
+        Message("Colour Scheme: " + name + ": " + text.problem,
+                QStringLiteral("vbok+vbexclamation"));
+    if (loaded) return;
     Message("Colour Scheme: " + name + " not found", QStringLiteral("vbok+vbcritical"));
     found = 0;
     state_.scheme.SchemeName = "xp.col";
@@ -609,6 +621,7 @@ void Form1::PointerMoved(double x, double y) {
     s.selection.CurRow = target.row;
     s.selection.CurCol = target.col;
     Picture1->setFocus();
+    Picture1->AnnounceSelection();
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
@@ -625,6 +638,12 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 bool Form1::CharacterKey(const QKeyEvent& key) {
     const int code = CharacterCode(key);
     if (code < 0 || !mnucreate->isEnabled()) return false;
+    if (!state_.selection.HasCell() && code >= '1' && code <= '6') {
+        // Without a pointer the first digit finds the first compartment to fill.
+        if (!Busy())
+            SelectByKey(StepOpenCell(state_.layout, state_.puzzle, state_.geometry, 0, 0, 1));
+        return true;
+    }
     switch (EnterKey(state_.puzzle, state_.undo, state_.selection, code)) {
         case KeyEntryResult::PassedOn:
             return false;
@@ -647,13 +666,29 @@ void Form1::KeyReleased(const QKeyEvent& key) {
     const std::string direction = MovementDirection(VirtualKeyCode(key));
     if (direction.empty()) return;
     GameState& s = state_;
-    const CursorPlace place = MoveCursor(s.layout, s.puzzle, s.geometry, s.selection.CurRow,
-                                         s.selection.CurCol, direction);
+    // Without a selection a movement key starts at the first compartment to fill; with
+    // Control the arrows go to the next or previous one, over given cells and gaps.
+    const bool jump = key.modifiers() & Qt::ControlModifier;
+    if (!s.selection.HasCell() || (jump && direction != "H" && direction != "E")) {
+        if (Busy()) return;
+        const int step = direction == "L" || direction == "U" ? -1 : 1;
+        return SelectByKey(StepOpenCell(s.layout, s.puzzle, s.geometry, s.selection.CurRow,
+                                        s.selection.CurCol, s.selection.HasCell() ? step : 1));
+    }
+    SelectByKey(MoveCursor(s.layout, s.puzzle, s.geometry, s.selection.CurRow, s.selection.CurCol,
+                           direction));
+}
+
+void Form1::SelectByKey(const CursorPlace& place) {
     if (!place.placed) return;
+    GameState& s = state_;
     s.selection.CurRow = place.row;
     s.selection.CurCol = place.col;
     Picture1->MoveMarker(place.markerLeft, place.markerTop);
     Picture1->ShowMarker();
+    const HexSide cell = CellHexSide(s.layout, place.row, place.col);
+    Statx->setText(QtText(PointerStatusText(cell.hex, cell.side)));
+    Picture1->AnnounceSelection();
 }
 
 void Form1::UndoReleased(int button) {

@@ -33,6 +33,8 @@ class PrintSystem;
 class PuzzlePrinting;
 class OptionsForm;
 class HelpMeMenu;
+class PlayMenu;
+struct CursorPlace;
 
 // The game window: the board picture, the command buttons, the two labels naming the
 // puzzle, the status line and the menus. It owns the game state; its handlers are thin
@@ -124,6 +126,7 @@ class Form1 : public QMainWindow {
     QAction* mnucopy2clip = nullptr;
     QAction* mnucopyclipsol = nullptr;
     QAction* mnuprint1 = nullptr;
+    PlayMenu* playMenu = nullptr;  // the buttons' commands with keys
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -159,6 +162,7 @@ class Form1 : public QMainWindow {
     void PointerMoved(double x, double y);
     bool CharacterKey(const QKeyEvent& key);
     void KeyReleased(const QKeyEvent& key);
+    void SelectByKey(const CursorPlace& place);
     void VerifyPressed(int button);
     void VerifyReleased();
     void ShowSolutionPressed();

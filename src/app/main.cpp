@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <cstdio>
-#include <string_view>
+#include <cstdlib>
 
 #include "app/app_files.h"
 #include "app/app_folders.h"
@@ -21,16 +21,45 @@ void DescribeCommandLine(QCommandLineParser& parser) {
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("A puzzle file to open at its first puzzle."),
                                  QStringLiteral("[FILE]"));
+    // The window system's own options ("-platform offscreen", "-style fusion"), which the
+    // application takes out once it starts; read here so they are not called unknown.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "display",
+                             "geometry", "qwindowgeometry", "qwindowicon", "qwindowtitle", "title",
+                             "name", "session", "style", "stylesheet"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : {"reverse", "sync", "nograb", "dograb", "widgetcount"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
 }
 
-bool AsksForHelpOrVersion(int argc, char** argv) {
-    for (int index = 1; index < argc; ++index) {
-        const std::string_view argument = argv[index];
-        if (argument == "--") return false;
-        for (const char* option : {"-h", "--help", "--help-all", "-v", "--version"})
-            if (argument == option) return true;
+// Reads the command line before any window system is needed, so a terminal without a
+// display still gets its answer. Help and version end the program (standard output,
+// status 0); a wrong command line ends it with the usage on standard error and status 2.
+// Otherwise returns the files named.
+QStringList ReadCommandLine(int argc, char** argv) {
+    QCoreApplication terminal(argc, argv);
+    QCommandLineParser parser;
+    DescribeCommandLine(parser);
+    QString wrong;
+    if (!parser.parse(terminal.arguments()))
+        wrong = parser.errorText();
+    else if (parser.positionalArguments().size() > 1)
+        wrong = QStringLiteral("Only one FILE can be opened.");
+    if (!wrong.isEmpty()) {
+        const QByteArray said = (QCoreApplication::applicationName() + QStringLiteral(": ") +
+                                 wrong + QLatin1Char('\n') + parser.helpText())
+                                    .toLocal8Bit();
+        std::fputs(said.constData(), stderr);
+        std::exit(2);
     }
-    return false;
+    parser.process(terminal);  // help and version print and end the program
+    return parser.positionalArguments();
 }
 
 }  // namespace
@@ -38,21 +67,11 @@ bool AsksForHelpOrVersion(int argc, char** argv) {
 int main(int argc, char** argv) {
     lumeta::InstallTempFileCleanup();  // signals and file-size limits leave no temporary file
     QCoreApplication::setApplicationVersion(QStringLiteral(LUMETA_VERSION));
-    QCommandLineParser parser;
-    DescribeCommandLine(parser);
-    if (AsksForHelpOrVersion(argc, argv)) {
-        // Answered without a window system, as in a terminal without a display.
-        QCoreApplication terminal(argc, argv);
-        parser.process(terminal);  // prints and ends the program
-        return 0;
-    }
+    const QStringList files = ReadCommandLine(argc, argv);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumeta"));
     QApplication::setDesktopFileName(QStringLiteral(LUMETA_APP_ID));
-    parser.process(app);  // a wrong option ends the program with a message
-    const QStringList files = parser.positionalArguments();
-    if (files.size() > 1) parser.showHelp(2);
 
     lumeta::AppFolders folders =
         lumeta::FindAppFolders(lumeta::LocalText(QCoreApplication::applicationDirPath()));

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "appearance/flat_faces.h"
 #include "appearance/window_look.h"
 #include "controls/box_control.h"
 #include "controls/msg_form.h"
@@ -39,23 +40,27 @@ void ApplyColours(ColourScheme& scheme, BoardAppearance& appearance, std::uint32
         label->setPalette(LookPalette(look, label->palette()));
         label->setAutoFillBackground(true);
     }
-    for (BoxControl* button : targets.buttons)
+    for (BoxControl* button : targets.buttons) {
         button->SetBackColor(look.button);
+        button->SetForeColor(look.text);
+    }
     appearance.BackColour = look.background;
     if (targets.picture) {
+        targets.picture->SetBackColour(look.background);
         targets.picture->setFont(BoardFont(appearance));
         targets.picture->SetMarkerColour(appearance.BorderColour);
     }
 
     if (targets.menuBar && !KeepsMenuColours(scheme.SchemeName))
-        SetMenuColour(*targets.menuBar, table[kMenuSlot], nearBlack);
+        SetMenuColour(*targets.menuBar, table[kMenuSlot], look.text);
 
     if (targets.msgForm) {
         // Its buttons and input field read their text from the window's palette.
         targets.msgForm->setPalette(LookPalette(look, targets.msgForm->palette()));
+        UseFlatFaces(*targets.msgForm);
         targets.msgForm->SetBackColor(look.background);
         targets.msgForm->SetButtonColor(look.button);
-        targets.msgForm->SetForeColor(nearBlack);
+        targets.msgForm->SetForeColor(look.text);
     }
 
     if (targets.printWindow) ColourWindow(*targets.printWindow, look);

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include "appearance/colour_contrast.h"
 #include "appearance/colour_parts.h"
 #include "controls/colour_value.h"
 #include "controls/twips.h"
@@ -39,6 +40,9 @@ constexpr double kLightTop = 1175, kLightBottom = 1375;
 
 // Readable on a light background; the labels name the bars by colour.
 const std::array<QColor, 3> kDegreeText = {QColor(192, 0, 0), QColor(0, 128, 0), QColor(0, 0, 192)};
+// The same on a dark background.
+const std::array<QColor, 3> kDegreeTextOnDark = {QColor(255, 150, 150), QColor(130, 230, 130),
+                                                 QColor(160, 180, 255)};
 
 // A system colour becomes its current value through the application's palette; a value
 // that names no colour becomes black.
@@ -66,11 +70,13 @@ ColPik::ColPik(QWidget* parent)
     for (int component = 0; component < 3; ++component) {
         QScrollBar* bar = *bars[component] = new QScrollBar(Qt::Vertical, this);
         bar->setObjectName(QStringLiteral("hsr") + QLatin1String(names[component]));
+        bar->setAccessibleName(QLatin1String(names[component]));
         bar->setRange(0, 255);
         bar->setValue(255);
         connect(bar, &QScrollBar::valueChanged, this, [this, component] { BarChanged(component); });
 
         PicRGB[component] = new QLabel(this);
+        PicRGB[component]->setAccessibleName(QLatin1String(names[component]) + " shades");
         Fill(PicRGB[component], RGBValue(component == 0 ? 255 : 0, component == 1 ? 255 : 0,
                                          component == 2 ? 255 : 0));
         QLabel* degree = *degrees[component] = new QLabel(QStringLiteral("255"), this);
@@ -84,6 +90,7 @@ ColPik::ColPik(QWidget* parent)
     Label2->setObjectName(QStringLiteral("Label2"));
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAccessibleName(QStringLiteral("Selected colour"));
     // Outlined, so the colour shows also on a background of the same colour.
     Label1->setFrameShape(QFrame::Box);
     Fill(Label1, selected_);
@@ -115,6 +122,18 @@ void ColPik::PlaceControls() {
 
 void ColPik::SetBackColor(std::uint32_t colour) {
     backColor_ = colour;
+    // The numbers stay readable on whatever background the scheme gives.
+    const std::uint32_t ground = ValueFromColour(ColourFromValue(colour));
+    const std::array<QLabel*, 3> degrees = {lblRedDegree, lblGreenDegree, lblBlueDegree};
+    for (int component = 0; component < 3; ++component) {
+        const QColor& dark = kDegreeText[component];
+        const QColor& light = kDegreeTextOnDark[component];
+        const bool readable = ContrastRatio(ValueFromColour(dark), ground) >=
+                              ContrastRatio(ValueFromColour(light), ground);
+        QPalette text = degrees[component]->palette();
+        text.setColor(QPalette::WindowText, readable ? dark : light);
+        degrees[component]->setPalette(text);
+    }
     DrawPalette();
 }
 

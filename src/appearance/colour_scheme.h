@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace lumeta {
@@ -23,6 +24,9 @@ struct ColourScheme {
     SchemeSlots SchemeColours{0, 0, 0x8000000Fu, 0x80000004u, 0x8000000Fu};
     int ButtonSlot = kButtonFaceSlot;
     std::string SchemeName = "xp.col";
+    // The scheme's own text colour, for schemes that name one (dark ones); the others keep
+    // the program's near-black text.
+    std::optional<std::uint32_t> TextColour;
 
     std::uint32_t ButtonColour() const { return SchemeColours[ButtonSlot]; }
     std::uint32_t Background() const { return SchemeColours[kBackgroundSlot]; }

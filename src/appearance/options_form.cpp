@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "appearance/board_presets.h"
 #include "appearance/colour_parts.h"
 #include "appearance/colour_picker.h"
 #include "appearance/scheme_file.h"
@@ -55,7 +56,7 @@ struct Place {
 };
 // Where everything sits, in twips; controls inside a frame relative to the frame.
 constexpr double kDialogWidth = 5640;
-constexpr double kDialogHeight = 4560;
+constexpr double kDialogHeight = 5340;
 constexpr Place kFontsFrame = {120, 60, 2640, 2580};
 constexpr Place kFontList = {120, 270, 2400, 1560};
 constexpr Place kFontSample = {120, 1890, 2400, 600};
@@ -71,11 +72,18 @@ constexpr Place kClose = {4000, 3230, 1520, 345};
 constexpr Place kSchemeFrame = {120, 3660, 5400, 780};
 constexpr Place kSchemeList = {180, 330, 3000, 330};
 constexpr Place kAdjuster = {3300, 330, 600, 330};
+constexpr Place kPresetFrame = {120, 4500, 5400, 780};
+constexpr Place kFirstPreset = {180, 330, 1500, 330};
+constexpr double kPresetStep = 1620;
 
 const std::array<const char*, 5> kSwatchTips = {
     "Set Border Colour; select colour first", "Set Fixed Numbers Colour; select colour first",
     "Set Grid Colour; select colour first", "Set User Colour; select colour first",
     "Set Hex Fill Colour; select colour first"};
+
+const std::array<const char*, 5> kSwatchNames = {"Border colour", "Fixed numbers colour",
+                                                 "Grid colour", "User numbers colour",
+                                                 "Hex fill colour"};
 
 // The window-background colour of the system, the list's own default.
 constexpr std::uint32_t kListBackColour = kSystemColourBit | 5;
@@ -94,6 +102,25 @@ QGroupBox* NewFrame(QWidget* parent, const char* name, const QString& caption) {
 int MouseButtonOf(QEvent* event) {
     return static_cast<QMouseEvent*>(event)->button();
 }
+
+// The scheme list's text field. When it loses the focus (to the list opening, or to another
+// control) the toolkit reports the scheme named in it as chosen; `Leaving` tells such
+// reports from a player's choice.
+class SchemeField : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+    bool Leaving() const { return leaving_; }
+
+  protected:
+    void focusOutEvent(QFocusEvent* event) override {
+        leaving_ = true;
+        QLineEdit::focusOutEvent(event);
+        leaving_ = false;
+    }
+
+  private:
+    bool leaving_ = false;
+};
 
 }  // namespace
 
@@ -118,9 +145,11 @@ void OptionsForm::BuildControls() {
     frameFonts = NewFrame(this, "frameFonts", QStringLiteral("Fonts"));
     List2 = new QListWidget(frameFonts);
     List2->setObjectName(QStringLiteral("List2"));
+    List2->setAccessibleName(QStringLiteral("Board font"));
     Label7 = new QLabel(QStringLiteral("X"), frameFonts);
     Label7->setObjectName(QStringLiteral("Label7"));
     Label7->setToolTip(QStringLiteral("Left-Rightclick to set font size"));
+    Label7->setAccessibleName(QStringLiteral("Board font sample"));
     Label7->setAlignment(Qt::AlignCenter);
     Label7->installEventFilter(this);
     // A font is chosen by selecting it; the list taking the focus only marks an entry.
@@ -138,12 +167,14 @@ void OptionsForm::BuildControls() {
     frame2->installEventFilter(this);
     Line1 = new BorderSample(frame2);
     Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setAccessibleName(QStringLiteral("Hexagon border sample"));
 
     frameColours = NewFrame(this, "frameColours", QStringLiteral("Colours"));
     for (int index = 0; index < 5; ++index) {
         QLabel* swatch = swatches[index] = new QLabel(frameColours);
         swatch->setObjectName(QStringLiteral("Label%1").arg(index + 1));
         swatch->setToolTip(QLatin1String(kSwatchTips[index]));
+        swatch->setAccessibleName(QLatin1String(kSwatchNames[index]));
         swatch->setFrameShape(QFrame::Box);
         swatch->installEventFilter(this);
     }
@@ -157,9 +188,15 @@ void OptionsForm::BuildControls() {
     Frame1 = NewFrame(this, "Frame1", QStringLiteral("Colour Scheme"));
     Combo1 = new QComboBox(Frame1);
     Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setAccessibleName(QStringLiteral("Colour scheme"));
     Combo1->setEditable(true);
+    auto* field = new SchemeField(Combo1);
+    Combo1->setLineEdit(field);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
-    connect(Combo1, &QComboBox::activated, this, [this] { SchemePicked(); });
+    Combo1->lineEdit()->setAccessibleName(QStringLiteral("Colour scheme name"));
+    connect(Combo1, &QComboBox::activated, this, [this, field] {
+        if (!field->Leaving()) SchemePicked();
+    });
     cmdadjust4 = new BoxControl(Frame1);
     cmdadjust4->setObjectName(QStringLiteral("cmdadjust4"));
     cmdadjust4->setToolTip(QStringLiteral("Button colour: rightclick lighter, leftclick darker"));
@@ -174,6 +211,24 @@ void OptionsForm::BuildControls() {
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->SetCaption(QStringLiteral("Close this window"));
     connect(Command2, &BoxControl::MouseUp, this, [this] { hide(); });
+
+    // One click puts a whole set of board colours on the swatches; "Apply changes" keeps it.
+    framePresets = NewFrame(this, "framePresets", QStringLiteral("Board colours"));
+    static_assert(kBoardPresets.size() == std::tuple_size_v<decltype(presetButtons)>);
+    for (std::size_t index = 0; index < kBoardPresets.size(); ++index) {
+        const BoardPreset& preset = kBoardPresets[index];
+        BoxControl* button = presetButtons[index] = new BoxControl(framePresets);
+        button->setObjectName(QStringLiteral("cmdpreset%1").arg(index));
+        button->SetCaption(QLatin1String(preset.name));
+        button->setToolTip(
+            QStringLiteral("Set the five board colours; Apply changes to keep them"));
+        connect(button, &BoxControl::MouseUp, this, [this, &preset] {
+            const std::array colours = {preset.border, preset.fixed, preset.grid, preset.user,
+                                        preset.fill};
+            for (int swatch = 0; swatch < 5; ++swatch)
+                SetSwatch(swatch, colours[swatch]);
+        });
+    }
 }
 
 void OptionsForm::PlaceControls() {
@@ -195,6 +250,10 @@ void OptionsForm::PlaceControls() {
     Put(Frame1, kSchemeFrame);
     Put(Combo1, kSchemeList);
     Put(cmdadjust4, kAdjuster);
+    Put(framePresets, kPresetFrame);
+    for (std::size_t index = 0; index < presetButtons.size(); ++index)
+        Put(presetButtons[index], {kFirstPreset.left + index * kPresetStep, kFirstPreset.top,
+                                   kFirstPreset.width, kFirstPreset.height});
 }
 
 void OptionsForm::ListFonts() {
@@ -226,7 +285,7 @@ void OptionsForm::Activate() {
     if (const std::size_t dot = name.find('.'); dot != std::string::npos)
         Combo1->setEditText(QString::fromLocal8Bit(name.substr(0, dot).c_str()));
     Frame1->setTitle(QStringLiteral("Colour Scheme: ") + QString::fromLocal8Bit(name.c_str()));
-    for (BoxControl* button : {Command1, Command2, cmdadjust4})
+    for (BoxControl* button : {Command1, Command2, cmdadjust4, presetButtons[0], presetButtons[1]})
         button->SetBackColor(scheme_.ButtonColour());
 
     const BoardAppearance& a = appearance_;
@@ -273,8 +332,10 @@ void OptionsForm::SetSampleColour(std::uint32_t colour) {
 
 void OptionsForm::SchemePicked() {
     const std::string name = Combo1->currentText().toLocal8Bit().toStdString() + ".col";
-    std::optional<std::uint32_t> background =
-        PreviewScheme(appDir_ + kSchemeFileName, name, scheme_.SchemeColours, kListBackColour);
+    SchemeTextColour text;
+    std::optional<std::uint32_t> background = PreviewScheme(
+        appDir_ + kSchemeFileName, name, scheme_.SchemeColours, kListBackColour, &text);
+    scheme_.TextColour = text.colour;
     if (!background) {
         QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(),
                         QStringLiteral("Color Scheme: ") + QString::fromLocal8Bit(name.c_str()) +

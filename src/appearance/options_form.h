@@ -55,9 +55,11 @@ class OptionsForm : public QDialog {
     ColPik* ColPik1 = nullptr;
     QGroupBox* Frame1 = nullptr;  // "Colour Scheme: ..."
     QComboBox* Combo1 = nullptr;
-    BoxControl* cmdadjust4 = nullptr;  // the button colour: right lighter, left darker
-    BoxControl* Command1 = nullptr;    // "Apply changes"
-    BoxControl* Command2 = nullptr;    // "Close this window"
+    BoxControl* cmdadjust4 = nullptr;            // the button colour: right lighter, left darker
+    BoxControl* Command1 = nullptr;              // "Apply changes"
+    BoxControl* Command2 = nullptr;              // "Close this window"
+    QGroupBox* framePresets = nullptr;           // "Board colours"
+    std::array<BoxControl*, 2> presetButtons{};  // one per ready-made set of board colours
 
   signals:
     // The settings are written: the main window reloads the scheme, applies it and redraws.

@@ -1,10 +1,12 @@
 #include "appearance/scheme_file.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 
+#include "appearance/colour_contrast.h"
 #include "appearance/colour_parts.h"
 #include "board/num_text.h"
 
@@ -56,6 +58,63 @@ std::optional<ColourParts> ReadColourLine(std::istream& in) {
     return ColourParts{fields[0], fields[1], fields[2]};
 }
 
+// "text=red;green;blue", each a whole number 0..255 with blanks around it allowed.
+std::optional<std::uint32_t> ParseTextLine(std::string_view line) {
+    line.remove_prefix(5);
+    int parts[3] = {};
+    for (int field = 0; field < 3; ++field) {
+        const std::size_t end = field < 2 ? line.find(';') : line.size();
+        if (end == std::string_view::npos) return std::nullopt;
+        std::string_view number = line.substr(0, end);
+        while (!number.empty() && number.front() == ' ')
+            number.remove_prefix(1);
+        while (!number.empty() && number.back() == ' ')
+            number.remove_suffix(1);
+        if (number.empty() || number.size() > 3) return std::nullopt;
+        int value = 0;
+        for (char c : number) {
+            if (c < '0' || c > '9') return std::nullopt;
+            value = value * 10 + (c - '0');
+        }
+        if (value > 255) return std::nullopt;
+        parts[field] = value;
+        line.remove_prefix(std::min(end + 1, line.size()));
+    }
+    return ComposeColour(parts[0], parts[1], parts[2]);
+}
+
+// The least contrast of a text colour against the grounds it is drawn on: the window
+// background, the menu and the button face.
+double LeastContrast(std::uint32_t text, const SchemeSlots& table) {
+    return std::min({ContrastRatio(text, table[2]), ContrastRatio(text, table[3]),
+                     ContrastRatio(text, table[4])});
+}
+
+// Reads the text line that may follow a section's colour lines.
+void ReadTextLine(std::istream& in, const SchemeSlots& table, SchemeTextColour& text) {
+    text = {};
+    std::string line;
+    if (!NextLine(in, line) || line.rfind("text", 0) != 0) return;
+    const std::uint32_t black = ComposeColour(0, 0, 0);
+    const std::uint32_t white = ComposeColour(255, 255, 255);
+    const std::uint32_t best =
+        LeastContrast(black, table) >= LeastContrast(white, table) ? black : white;
+    const std::optional<std::uint32_t> named =
+        line.rfind("text=", 0) == 0 ? ParseTextLine(line) : std::nullopt;
+    const char* shown = best == black ? "black" : "white";
+    if (!named) {
+        text.colour = best;
+        text.problem = "its text colour line \"" + line + "\" cannot be read; " + shown +
+                       " text is shown instead";
+    } else if (LeastContrast(*named, table) < kReadableContrast) {
+        text.colour = best;
+        text.problem = std::string("its text colour is too close to its background to read; ") +
+                       shown + " text is shown instead";
+    } else {
+        text.colour = named;
+    }
+}
+
 std::string LowerCase(std::string text) {
     for (char& c : text)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -74,7 +133,8 @@ std::vector<std::string> ListSchemes(std::istream& in) {
     return names;
 }
 
-bool LoadScheme(std::istream& in, const std::string& name, SchemeSlots& table) {
+bool LoadScheme(std::istream& in, const std::string& name, SchemeSlots& table,
+                SchemeTextColour* text) {
     if (!in || !FindSection(in, name)) return false;
     ColourParts background;
     ColourParts button;
@@ -94,11 +154,14 @@ bool LoadScheme(std::istream& in, const std::string& name, SchemeSlots& table) {
         }
         table[slot] = ComposeColour(parts.red, parts.green, parts.blue);
     }
+    if (text) ReadTextLine(in, table, *text);
     return true;
 }
 
 std::optional<std::uint32_t> PreviewScheme(std::istream& in, const std::string& name,
-                                           SchemeSlots& table, std::uint32_t defaultBackground) {
+                                           SchemeSlots& table, std::uint32_t defaultBackground,
+                                           SchemeTextColour* text) {
+    if (text) *text = {};
     if (LowerCase(name) == "default.col") {
         table[2] = defaultBackground;
         table[4] = defaultBackground;
@@ -111,6 +174,7 @@ std::optional<std::uint32_t> PreviewScheme(std::istream& in, const std::string& 
         if (!read) return std::nullopt;
         table[slot] = ComposeColour(read->red, read->green, read->blue);
     }
+    if (text) ReadTextLine(in, table, *text);
     return table[2];
 }
 
@@ -135,18 +199,20 @@ std::vector<std::string> ListSchemes(const std::string& path) {
     return ListSchemes(in);
 }
 
-bool LoadScheme(const std::string& path, const std::string& name, SchemeSlots& table) {
+bool LoadScheme(const std::string& path, const std::string& name, SchemeSlots& table,
+                SchemeTextColour* text) {
     std::ifstream in;
     OpenSchemeFile(in, path);
-    return LoadScheme(in, name, table);
+    return LoadScheme(in, name, table, text);
 }
 
 std::optional<std::uint32_t> PreviewScheme(const std::string& path, const std::string& name,
-                                           SchemeSlots& table, std::uint32_t defaultBackground) {
+                                           SchemeSlots& table, std::uint32_t defaultBackground,
+                                           SchemeTextColour* text) {
     // The default scheme is the system's colours: its name opens no file.
     std::ifstream in;
     if (LowerCase(name) != "default.col") OpenSchemeFile(in, path);
-    return PreviewScheme(in, name, table, defaultBackground);
+    return PreviewScheme(in, name, table, defaultBackground, text);
 }
 
 }  // namespace lumeta

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QWidget>
 
+#include "appearance/flat_faces.h"
 #include "controls/box_control.h"
 #include "controls/colour_value.h"
 
@@ -42,7 +43,7 @@ void SetText(QPalette& palette, QPalette::ColorRole role, const QColor& text,
 }  // namespace
 
 WindowLook SchemeLook(const ColourScheme& scheme, std::uint32_t textColour) {
-    return {scheme.Background(), scheme.ButtonColour(), textColour};
+    return {scheme.Background(), scheme.ButtonColour(), scheme.TextColour.value_or(textColour)};
 }
 
 QPalette LookPalette(const WindowLook& look, const QPalette& base) {
@@ -67,8 +68,11 @@ void ColourWindow(QWidget& window, const WindowLook& look) {
     // Push buttons follow the palette's button face; the program's own buttons hold theirs.
     window.setPalette(LookPalette(look, window.palette()));
     window.setAutoFillBackground(true);
-    for (BoxControl* button : window.findChildren<BoxControl*>())
+    UseFlatFaces(window);
+    for (BoxControl* button : window.findChildren<BoxControl*>()) {
         button->SetBackColor(look.button);
+        button->SetForeColor(look.text);
+    }
     // Text boxes take the button face, as the program's input fields always have.
     const WindowLook field{look.button, look.button, look.text};
     for (QWidget* box : window.findChildren<QWidget*>()) {
@@ -91,9 +95,13 @@ void SetMenuColour(QMenuBar& menuBar, std::uint32_t colour, std::uint32_t textCo
     QList<QMenu*> menus;
     for (QAction* action : menuBar.actions())
         if (action->menu()) menus << action->menu();
+    // The menu of entries that overflow a narrow bar too.
+    for (QMenu* menu : menuBar.findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
+        if (!menus.contains(menu)) menus << menu;
     // Submenus are found as the menus are walked.
     for (qsizetype at = 0; at < menus.size(); ++at) {
         paint(*menus[at]);
+        UseFlatFaces(*menus[at]);
         for (QAction* action : menus[at]->actions())
             if (action->menu() && !menus.contains(action->menu())) menus << action->menu();
     }

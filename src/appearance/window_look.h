@@ -27,7 +27,7 @@ WindowLook SchemeLook(const ColourScheme& scheme, std::uint32_t textColour);
 QPalette LookPalette(const WindowLook& look, const QPalette& base);
 
 // Colours a dialog-like window and everything in it: background and text as LookPalette,
-// the program's buttons and the text boxes in the button face.
+// the program's buttons and the text boxes in the button face; buttons and frames flat.
 void ColourWindow(QWidget& window, const WindowLook& look);
 
 // Paints the menu bar and every menu and submenu under it one solid colour, with text that

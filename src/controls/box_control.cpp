@@ -1,7 +1,9 @@
 #include "controls/box_control.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -20,15 +22,58 @@ constexpr double kTwipsPerInch = 1440;
 
 }  // namespace
 
+namespace {
+
+// Screen readers see the button as a push button that can be pressed, named by its
+// accessible name, else its caption, else its tooltip.
+class BoxAccessible : public QAccessibleWidget {
+  public:
+    explicit BoxAccessible(BoxControl* box) : QAccessibleWidget(box, QAccessible::Button) {}
+    QString text(QAccessible::Text t) const override {
+        // Not the frame's title, which the toolkit would fall back on.
+        const auto* box = static_cast<const BoxControl*>(widget());
+        if (t != QAccessible::Name) return QAccessibleWidget::text(t);
+        if (!box->accessibleName().isEmpty()) return box->accessibleName();
+        return box->Caption().isEmpty() ? box->toolTip() : box->Caption();
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.pressed = static_cast<const BoxControl*>(widget())->BorderStyle() == 1;
+        return state;
+    }
+    QStringList actionNames() const override {
+        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction() && widget()->isEnabled())
+            static_cast<BoxControl*>(widget())->Press();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface* BoxAccessibleFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("lumeta::BoxControl") && object && object->isWidgetType())
+        return new BoxAccessible(static_cast<BoxControl*>(object));
+    return nullptr;
+}
+
+}  // namespace
+
 BoxControl::BoxControl(QWidget* parent) : QWidget(parent) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(BoxAccessibleFactory);
+        return true;
+    }();
+    (void)factoryInstalled;
     // A new button takes its holder's font at 8 points, plain.
     QFont start = parent ? parent->font() : QApplication::font();
     start.setPointSizeF(8);
     start.setBold(false);
     start.setItalic(false);
     setFont(start);
-    // Clicking a button must not take the keyboard away from the board.
-    setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the button; clicking it must not take the keyboard away from the board.
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -147,6 +192,61 @@ void BoxControl::paintEvent(QPaintEvent*) {
         const QPointF at = PicturePosition(width, height);
         painter.drawPixmap(scale.Pixels(at.x(), at.y()), picture_);
     }
+
+    if (hasFocus()) {
+        // A dotted frame inside the edges, in the caption's colour.
+        QPen frame(ColourFromValue(foreColor_, palette), 1, Qt::DotLine);
+        painter.setPen(frame);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(2.5, 2.5, area.width() - 6, area.height() - 6));
+    }
+}
+
+void BoxControl::Press() {
+    SetBorderStyle(1);
+    emit MouseDown(1, 0, 0, 0);
+    SetBorderStyle(0);
+    emit MouseUp(1, 0, 0, 0);
+}
+
+bool BoxControl::PressKey(const QKeyEvent& event) {
+    const int key = event.key();
+    return (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
+           (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+void BoxControl::keyPressEvent(QKeyEvent* event) {
+    if (!PressKey(*event)) return QWidget::keyPressEvent(event);
+    event->accept();
+    if (event->isAutoRepeat() || keyHeld_) return;
+    keyHeld_ = true;
+    SetBorderStyle(1);
+    emit MouseDown(1, 0, 0, 0);
+}
+
+void BoxControl::keyReleaseEvent(QKeyEvent* event) {
+    if (!PressKey(*event)) return QWidget::keyReleaseEvent(event);
+    event->accept();
+    if (event->isAutoRepeat() || !keyHeld_) return;
+    keyHeld_ = false;
+    SetBorderStyle(0);
+    emit MouseUp(1, 0, 0, 0);
+}
+
+void BoxControl::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void BoxControl::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    // A key press the focus left behind ends here, so the button does not stay down.
+    if (keyHeld_) {
+        keyHeld_ = false;
+        SetBorderStyle(0);
+        emit MouseUp(1, 0, 0, 0);
+    }
+    update();
 }
 
 void BoxControl::mousePressEvent(QMouseEvent* event) {

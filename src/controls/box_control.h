@@ -43,6 +43,9 @@ class BoxControl : public QWidget {
     bool FontItalic() const { return font().italic(); }
     void SetFontItalic(bool italic);
 
+    // A left click as the button's press action: MouseDown, then MouseUp.
+    void Press();
+
     // 1 while a mouse button is held on the button, else 0.
     int BorderStyle() const { return borderStyle_; }
 
@@ -62,9 +65,18 @@ class BoxControl : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Space or Enter on a focused button presses it until the key is let go, as the left
+    // mouse button does.
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     void SetBorderStyle(int style);
+    static bool PressKey(const QKeyEvent& event);
+
+    bool keyHeld_ = false;  // a press by key waits for its release
 
     QString caption_;
     QPixmap picture_;

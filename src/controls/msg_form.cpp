@@ -21,6 +21,11 @@ namespace lumeta {
 
 namespace {
 
+// What each icon says, for a screen reader.
+constexpr std::array<const char*, kMessageIconSlots> kIconNames = {
+    "Question",    "Warning", "Information", "Error",   "Critical error", "Well done",
+    "Wastebasket", "Printer", "Hint",        "No icon", "No icon"};
+
 // Positions and sizes of the controls, in twips.
 constexpr double kLabelLeft = 930;
 constexpr double kInputLabelLeft = 700;
@@ -101,6 +106,7 @@ MsgForm::MsgForm(const ColourScheme& scheme, QWidget* parent)
     for (int slot = 0; slot < kMessageIconSlots; ++slot) {
         icons[slot] = new QLabel(this);
         icons[slot]->setObjectName(QStringLiteral("icons%1").arg(slot));
+        icons[slot]->setAccessibleName(QLatin1String(kIconNames[slot]));
         icons[slot]->hide();
     }
 
@@ -197,6 +203,7 @@ int MsgForm::MsgboxA(const QString& prompt, const QString& style) {
     }
 
     LayoutMessage(ButtonLast);
+    CentreOnOwner();
     exec();
     return Answer;
 }
@@ -225,6 +232,7 @@ QString MsgForm::Inputbox(const QString& prompt, const QString& defaultText, int
     ButtonLast = 2;
 
     LayoutInput();
+    CentreOnOwner();
     Text1->selectAll();
     Text1->setFocus();
     exec();
@@ -267,15 +275,42 @@ void MsgForm::FitOuterSize() {
     if (outerSize_.isEmpty()) return;
     const QMargins frame = FrameMargins();
     const QSize inner = outerSize_.shrunkBy(frame);
-    if (inner != size()) setFixedSize(inner);
+    const bool resized = inner != size();
+    if (resized) setFixedSize(inner);
+    // Placed again once the frame is known, as the box it centres has changed.
+    if (isVisible() && (resized || frame != centredFrame_)) CentreOnOwner();
+}
+
+void MsgForm::CentreOnOwner() {
+    // Placed by the box itself every time, once its size is known: the toolkit's own
+    // placement runs only on the first showing and may run before the size is final.
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    if (owner && !owner->isVisible()) owner = nullptr;
+    const QScreen* shown = owner ? owner->screen() : nullptr;
+    if (!shown) shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!shown) return;
+    const QRect area = shown->availableGeometry();
+    // Before the box is first shown its frame is not known: the owner's is the best guess.
+    centredFrame_ = FrameMargins();
+    QMargins frame = centredFrame_;
+    if (frame.isNull() && owner) {
+        const QRect outer = owner->frameGeometry(), inner = owner->geometry();
+        frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    }
+    QRect box(QPoint(0, 0), size().grownBy(frame));
+    box.moveCenter(owner ? owner->frameGeometry().center() : area.center());
+    // The title bar first: a box taller or wider than the screen keeps its top left on it.
+    box.moveLeft(std::max(area.left(), std::min(box.left(), area.right() + 1 - box.width())));
+    box.moveTop(std::max(area.top(), std::min(box.top(), area.bottom() + 1 - box.height())));
+    move(box.topLeft());  // a window's position is its frame's
 }
 
 bool MsgForm::event(QEvent* event) {
     const bool handled = QDialog::event(event);
     // The frame arrives some time after the window is shown: by the first move or
     // activation the window manager has put it round the window.
-    if (event->type() == QEvent::Move || event->type() == QEvent::WindowActivate)
-        FitOuterSize();
+    if (event->type() == QEvent::Move || event->type() == QEvent::WindowActivate) FitOuterSize();
     return handled;
 }
 

@@ -83,6 +83,9 @@ class MsgForm : public QDialog {
     // The window's size with its frame and title bar; the inner area gets the rest.
     void SetOuterSize(QSize outer);
     void FitOuterSize();
+    // Centres the box, frame included, on its owner (the screen when it has none or the
+    // owner is hidden), then moves it fully onto the owner's screen.
+    void CentreOnOwner();
 
     const ColourScheme& scheme_;
     std::uint32_t backColor_;
@@ -94,6 +97,7 @@ class MsgForm : public QDialog {
     QString fieldTag_;  // the default text, for the "Default" button
     QString prompt_;
     QSize outerSize_;
+    QMargins centredFrame_;  // the frame the box was last centred with
     int ButtonLast = -1;
     int Answer = 0;
     QString InputAnswer;

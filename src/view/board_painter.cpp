@@ -44,9 +44,13 @@ void HorizontalLine(QPainter& painter, int x1, int x2, int y) {
 void DrawDigits(QPainter& painter, const BoardScene& scene, int showSolution) {
     const BoardLayout& layout = scene.layout;
     const BoardGeometry& g = scene.geometry;
-    const QFont font = DeviceFont(scene.font, g.TwipsPerPixelY, *painter.device());
-    painter.setFont(font);
-    const double ascent = QFontMetricsF(font, painter.device()).ascent();
+    // Clues (and the shown solution) in bold, the player's digits regular: the two differ
+    // by more than their colours, for eyes that cannot tell the colours apart.
+    QFont entryFont = DeviceFont(scene.font, g.TwipsPerPixelY, *painter.device());
+    entryFont.setBold(false);
+    QFont clueFont = entryFont;
+    clueFont.setBold(true);
+    const double ascent = QFontMetricsF(entryFont, painter.device()).ascent();
     const QColor fixed = Colour(scene, scene.appearance.FixedColour);
     const QColor user = Colour(scene, scene.appearance.UserColour);
 
@@ -60,9 +64,11 @@ void DrawDigits(QPainter& painter, const BoardScene& scene, int showSolution) {
             if (showSolution == 1 || scene.puzzle.Shown[row][col] == 1) {
                 text = &scene.puzzle.Solution[row][col];
                 painter.setPen(fixed);
+                painter.setFont(clueFont);
             } else if (!scene.puzzle.Entry[row][col].empty()) {
                 text = &scene.puzzle.Entry[row][col];
                 painter.setPen(user);
+                painter.setFont(entryFont);
             }
             if (!text || text->empty()) continue;
             // The text's top-left corner goes to the position.

@@ -1,5 +1,6 @@
 #include "view/board_picture.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -8,12 +9,18 @@
 
 #include "controls/input_codes.h"
 #include "controls/twips.h"
+#include "view/board_accessible.h"
 #include "view/board_font.h"
 #include "view/board_painter.h"
 
 namespace lumeta {
 
 BoardPicture::BoardPicture(QWidget* parent) : QWidget(parent) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(BoardAccessibleFactory);
+        return true;
+    }();
+    (void)factoryInstalled;
     setObjectName("Picture1");
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -40,11 +47,69 @@ void BoardPicture::DrawBoard(const BoardLayout& layout, const PuzzleState& puzzl
     lumeta::DrawBoard(painter, BoardScene{layout, puzzle, geometry, appearance, font(), palette()},
                       showSolution);
     painter.end();
+    drawn_ = true;
+    update();
+    if (showSolution != 1) AnnounceChanges();
+}
+
+void BoardPicture::SetBackColour(std::uint32_t colour) {
+    backColour_ = colour;
+    if (drawn_) return;
+    image_ = QImage();
+    FitImage();
     update();
 }
 
+void BoardPicture::SetModel(const BoardLayout* layout, const PuzzleState* puzzle,
+                            const BoardGeometry* geometry, const Selection* selection) {
+    layout_ = layout;
+    puzzle_ = puzzle;
+    geometry_ = geometry;
+    selection_ = selection;
+    announced_.clear();
+}
+
+int BoardPicture::SelectedIndex() const {
+    if (!layout_ || !selection_ || !selection_->HasCell()) return -1;
+    return ReadingIndexOf(*layout_, selection_->CurRow, selection_->CurCol);
+}
+
+void BoardPicture::AnnounceSelection() {
+    const int index = SelectedIndex();
+    if (index < 0) return;
+    QAccessibleEvent selected(this, QAccessible::Selection);
+    selected.setChild(index);
+    QAccessible::updateAccessibility(&selected);
+    if (!hasFocus()) return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(index);
+    QAccessible::updateAccessibility(&focus);
+}
+
+void BoardPicture::AnnounceChanges() {
+    if (!layout_ || !puzzle_) return;
+    const int count = ReadingCellCount(*layout_);
+    announced_.resize(count);
+    std::vector<int> changed;
+    for (int index = 0; index < count; ++index) {
+        QString value = ReadCell(*layout_, *puzzle_, index).value;
+        if (value == announced_[index]) continue;
+        announced_[index] = std::move(value);
+        changed.push_back(index);
+    }
+    // A typed digit or an undo changes one compartment and is told at once; a new or reset
+    // board is read by walking it.
+    if (changed.size() != 1) return;
+    QAccessibleValueChangeEvent value(this, announced_[changed[0]].toInt());
+    value.setChild(changed[0]);
+    QAccessible::updateAccessibility(&value);
+    QAccessibleEvent description(this, QAccessible::DescriptionChanged);
+    description.setChild(changed[0]);
+    QAccessible::updateAccessibility(&description);
+}
+
 QColor BoardPicture::InitialBackground() const {
-    return ColourFromValue(BoardAppearance{}.BackColour, palette());
+    return ColourFromValue(backColour_, palette());
 }
 
 void BoardPicture::FitImage() {
@@ -72,6 +137,22 @@ void BoardPicture::paintEvent(QPaintEvent* event) {
                              QSizeF(event->rect().size()) * image_.devicePixelRatio()));
     if (markerVisible_)
         painter.fillRect(MarkerRectPixels(), ColourFromValue(markerColour_, palette()));
+    if (hasFocus()) {
+        // The keyboard is here: a dotted frame round the picture, in the marker's colour.
+        painter.setPen(QPen(ColourFromValue(markerColour_, palette()), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(0.5, 0.5, width() - 1, height() - 1));
+    }
+}
+
+void BoardPicture::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void BoardPicture::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void BoardPicture::resizeEvent(QResizeEvent* event) {

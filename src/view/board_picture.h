@@ -4,11 +4,13 @@
 #include <QRectF>
 #include <QWidget>
 #include <cstdint>
+#include <vector>
 
 #include "board/board_layout.h"
 #include "board/puzzle_state.h"
 #include "view/board_appearance.h"
 #include "view/board_geometry.h"
+#include "view/selection.h"
 
 namespace lumeta {
 
@@ -36,8 +38,23 @@ class BoardPicture : public QWidget {
                    const BoardGeometry& geometry, const BoardAppearance& appearance,
                    int showSolution);
 
+    // The picture's background: what it shows until a board is first drawn.
+    void SetBackColour(std::uint32_t colour);
+
     // The retained image, at the device pixel ratio of the last drawing.
     const QImage& Image() const { return image_; }
+
+    // The game the picture shows, for the screen reader's view of its compartments: the
+    // window's own tables, read whenever asked.
+    void SetModel(const BoardLayout* layout, const PuzzleState* puzzle,
+                  const BoardGeometry* geometry, const Selection* selection);
+    const BoardLayout* Layout() const { return layout_; }
+    const PuzzleState* Puzzle() const { return puzzle_; }
+    const BoardGeometry* Geometry() const { return geometry_; }
+    // The selected compartment in reading order (hexagon 1 side 1 first); -1 for none.
+    int SelectedIndex() const;
+    // Tells a screen reader the selection moved.
+    void AnnounceSelection();
 
     // The selection marker (a solid rectangle), placed by its top-left corner in twips.
     void SetMarkerSize(double widthTwips, double heightTwips);
@@ -60,18 +77,29 @@ class BoardPicture : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     // Makes the image match the widget's size and pixel ratio, keeping what it shows.
     void FitImage();
     QColor InitialBackground() const;
+    // Tells a screen reader which compartments a drawing changed.
+    void AnnounceChanges();
 
     int twipsPerPixelX_ = 15;
     int twipsPerPixelY_ = 15;
     QImage image_;
+    std::uint32_t backColour_ = BoardAppearance{}.BackColour;
+    bool drawn_ = false;
     QRectF marker_;
     std::uint32_t markerColour_ = BoardAppearance{}.BorderColour;
     bool markerVisible_ = false;
+    const BoardLayout* layout_ = nullptr;
+    const PuzzleState* puzzle_ = nullptr;
+    const BoardGeometry* geometry_ = nullptr;
+    const Selection* selection_ = nullptr;
+    std::vector<QString> announced_;  // each compartment's value as last told
 };
 
 // Drawing positions for the board as built, measured in the picture's current font at the

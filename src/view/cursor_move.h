@@ -31,4 +31,20 @@ CursorPlace MoveCursor(const BoardLayout& layout, const PuzzleState& puzzle,
                        const BoardGeometry& geometry, int curRow, int curCol,
                        std::string_view direction);
 
+// The open compartment `step` places on from (curRow, curCol) in the board's reading order
+// (hexagon 1 side 1, side 2, ..., hexagon 2 side 1, ...), given cells skipped and the order
+// wrapping round. Without a selected cell (curRow = 0) a step forward gives the first open
+// compartment and a step back the last, so the keyboard alone reaches every compartment.
+// Not placed when the board has no open compartment.
+CursorPlace StepOpenCell(const BoardLayout& layout, const PuzzleState& puzzle,
+                         const BoardGeometry& geometry, int curRow, int curCol, int step);
+
+// Hexagon and side of a board cell, from its tag ("073": hexagon 7, side 3); 0, 0 off the
+// board.
+struct HexSide {
+    int hex = 0;
+    int side = 0;
+};
+HexSide CellHexSide(const BoardLayout& layout, int row, int col);
+
 }  // namespace lumeta

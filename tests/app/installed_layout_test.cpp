@@ -23,14 +23,18 @@ TEST(AppFoldersTest, AnInstalledLayoutKeepsTheUsersFilesInTheXdgFoldersAPortable
     fs::create_directories(prefix / "share" / "lumeta");
     const std::string p = prefix.string();
 
-    const AppFolders installed = FindAppFolders(
-        p + "/bin/", Environment({{"HOME", "/home/ann"}, {"XDG_CONFIG_HOME", "/cfg"}}));
-    EXPECT_TRUE(installed.installed);
-    EXPECT_EQ(installed.AppDir, p + "/bin/");
-    EXPECT_EQ(installed.DataDir, p + "/share/lumeta/");
-    EXPECT_EQ(installed.ConfigDir, "/cfg/lumeta/");
-    EXPECT_EQ(installed.WorkDir, "/home/ann/.local/share/lumeta/");
-    EXPECT_EQ(installed.DialogDir, "/home/ann/");
+    // Debian's games live in "games/".
+    for (const char* programs : {"/bin", "/games"}) {
+        const AppFolders installed = FindAppFolders(
+            p + programs + "/", Environment({{"HOME", "/home/ann"}, {"XDG_CONFIG_HOME", "/cfg"}}));
+        EXPECT_TRUE(installed.installed) << programs;
+        EXPECT_EQ(installed.AppDir, p + programs + "/");
+        EXPECT_EQ(installed.DataDir, p + "/share/lumeta/");
+        EXPECT_EQ(installed.ConfigDir, "/cfg/lumeta/");
+        EXPECT_EQ(installed.WorkDir, "/home/ann/.local/share/lumeta/");
+        EXPECT_EQ(installed.DialogDir, "/home/ann/");
+        EXPECT_EQ(installed.notice, "");
+    }
 
     // A relative XDG folder is ignored, as the standard asks.
     const AppFolders relative = FindAppFolders(
@@ -57,11 +61,11 @@ TEST(AppFoldersTest, AnInstalledLayoutKeepsTheUsersFilesInTheXdgFoldersAPortable
         EXPECT_EQ(folders.ConfigDir + "|" + folders.WorkDir + "|" + folders.notice,
                   config + "|" + work + "|" + notice);
     }
-    EXPECT_EQ(installed.notice, "");
 
-    // Not "bin/" beside "share/lumeta/": everything beside the program, puzzles made in the
-    // working folder.
-    for (const std::string& folder : {p + "/games", p + "/share/lumeta"}) {
+    // Not "bin/" or "games/" beside "share/lumeta/": everything beside the program, puzzles
+    // made in the working folder.
+    fs::create_directories(prefix / "tools");
+    for (const std::string& folder : {p + "/tools", p + "/share/lumeta"}) {
         const AppFolders portable = FindAppFolders(folder, Environment({{"HOME", "/home/ann"}}));
         EXPECT_FALSE(portable.installed);
         EXPECT_EQ(portable.DataDir, folder + "/");
@@ -155,21 +159,34 @@ TEST_F(CommandLineTest, AFileNamedOnTheCommandLineOpensAtPuzzleOneAndJoinsTheRec
     EXPECT_EQ(S().current.PuzzleFile, WorkFile("three.txt"));
 }
 
-TEST(CommandLineProgramTest, HelpAndVersionPrintAndEndWithoutAWindow) {
-    const std::tuple<const char*, const char*> cases[] = {
-        {"--version", "lumeta " LUMETA_VERSION "\n"},
-        {"--help", "[FILE]"},
+TEST(CommandLineProgramTest, AnswersWithoutADisplayHelpOnStandardOutputMistakesOnStandardError) {
+    struct Case {
+        QStringList arguments;
+        int status;
+        const char* out;  // the start of standard output, or of standard error when failing
     };
-    for (const auto& [option, says] : cases) {
+    const Case cases[] = {
+        {{"--version"}, 0, "lumeta " LUMETA_VERSION "\n"},
+        {{"--help"}, 0, "Usage: "},
+        {{"--bogus"}, 2, "lumeta: Unknown option 'bogus'.\nUsage: "},
+        {{"one.txt", "two.txt"}, 2, "lumeta: Only one FILE can be opened.\nUsage: "},
+    };
+    for (const Case& c : cases) {
         QProcess lumeta;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove("QT_QPA_PLATFORM");  // no window system is needed
         environment.remove("DISPLAY");
+        environment.remove("WAYLAND_DISPLAY");
         lumeta.setProcessEnvironment(environment);
-        lumeta.start(LUMETA_BIN_DIR "/lumeta", {option});
+        lumeta.start(LUMETA_BIN_DIR "/lumeta", c.arguments);
         ASSERT_TRUE(lumeta.waitForFinished(20000));
-        EXPECT_EQ(lumeta.exitCode(), 0) << option;
-        EXPECT_TRUE(QString(lumeta.readAllStandardOutput()).contains(says)) << option;
+        const QString out = lumeta.readAllStandardOutput(), err = lumeta.readAllStandardError();
+        const std::string name = c.arguments.join(' ').toStdString();
+        EXPECT_EQ(lumeta.exitStatus(), QProcess::NormalExit) << name;
+        EXPECT_EQ(lumeta.exitCode(), c.status) << name;
+        EXPECT_TRUE((c.status == 0 ? out : err).startsWith(c.out))
+            << name << ": " << out.toStdString() << err.toStdString();
+        EXPECT_TRUE((c.status == 0 ? err : out).isEmpty()) << name;
     }
 }
 

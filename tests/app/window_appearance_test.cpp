@@ -60,21 +60,44 @@ class AppearanceTest : public WindowTest {
     }
 };
 
+// Every pixel of the widget's face, `inset` pixels in from its edges, has the colour.
+void ExpectFlatFace(QWidget* widget, const QColor& colour, int inset = 3) {
+    const QImage image = widget->grab().toImage();
+    int others = 0;
+    for (int y = inset; y < image.height() - inset; ++y)
+        for (int x = inset; x < image.width() - inset; ++x)
+            others += image.pixelColor(x, y) != colour;
+    EXPECT_EQ(others, 0) << widget->objectName().toStdString();
+}
+
 TEST_F(AppearanceTest, StartUpFromAnotherFolderListsTheSchemesAndPutsTheNamedOneOnEveryWindow) {
     WriteLook("harbour.col");
+    const SchemeSlots harbour = Shipped("harbour.col");
+    Start();  // no puzzle: the board's ground is the window's
+    EXPECT_EQ(form->Picture1->Image().pixelColor(0, 0), Colour(harbour[2]));
     WritePuzzles("puzzles.txt", 2);
     Start();
     const std::vector<std::string> names = ListSchemes(LUMETA_DATA_DIR "/all.col");
     ASSERT_EQ(form->optionsForm->Combo1->count(), static_cast<int>(names.size()));
     EXPECT_EQ(form->optionsForm->Combo1->itemText(1), Q(names[1]));
 
-    const SchemeSlots harbour = Shipped("harbour.col");
     EXPECT_EQ(S().scheme.SchemeColours[2], harbour[2]);
     EXPECT_EQ(S().scheme.SchemeColours[13], harbour[4]);  // the unset user colour
     EXPECT_EQ(Background(), Colour(harbour[2]));
     EXPECT_EQ(MenuColour(), Colour(harbour[3]));
     const QImage menuBar = form->menuBar()->grab().toImage();
     EXPECT_EQ(menuBar.pixelColor(menuBar.width() - 3, menuBar.height() / 2), Colour(harbour[3]));
+    // The menus in the bar's colour, buttons and frames as flat faces.
+    QMenu* menu = form->menuBar()->actions().first()->menu();
+    const QImage popup = menu->grab().toImage();
+    EXPECT_EQ(popup.pixelColor(popup.width() - 4, popup.height() / 2), Colour(harbour[3]));
+    form->msgForm->cmd[0]->resize(60, 23);
+    ExpectFlatFace(form->msgForm->cmd[0], Colour(harbour[4]));
+    form->optionsForm->show();
+    const QImage frame = form->optionsForm->Frame1->grab().toImage();
+    for (int y = form->optionsForm->Frame1->fontMetrics().height() + 6; y < frame.height() - 3; ++y)
+        ASSERT_EQ(frame.pixelColor(4, y), Colour(harbour[2])) << y;  // left of its controls
+    form->optionsForm->hide();
     for (BoxControl* button : {form->cmdload, form->cmdarrow[1], form->cmdverify, form->cmdundo})
         EXPECT_EQ(button->BackColor(), harbour[4]) << button->objectName().toStdString();
     EXPECT_EQ(form->msgForm->BackColor(), harbour[2]);

@@ -1,9 +1,14 @@
 #include <functional>
 #include <limits>
 
+#include "app/about_form.h"
 #include "app/navigation.h"
+#include "app/play_menu.h"
+#include "appearance/options_form.h"
 
 #include "generator/puzzle_check.h"
+#include "output/prnt_form.h"
+#include "output/puzzle_printing.h"
 #include "support/board_fixture.h"
 #include "window_fixture.h"
 
@@ -50,8 +55,7 @@ TEST_F(PlayTest, ThePointerSelectsOpenCellsPassesOverGivenOnesAndClearsOffTheBoa
 }
 
 TEST_F(PlayTest, DigitsPeriodAndEscapeChangeTheSelectedCellAndUndoTakesThemBack) {
-    EXPECT_FALSE(Key(Qt::Key_3, "3"));  // no cell selected: passed on
-    Enter(4, 7, "\x1b");                // Escape on an empty cell: a record all the same
+    Enter(4, 7, "\x1b");  // Escape on an empty cell: a record all the same
     EXPECT_EQ(S().undo.records.front(), " 4, 7,");
     Enter(3, 6, "335");  // hexagon 4, side 2, touching hexagon 1, side 5
     EXPECT_GT(ColourInBox(3, 6, kUser, 30), 3);
@@ -82,8 +86,6 @@ TEST_F(PlayTest, DigitsPeriodAndEscapeChangeTheSelectedCellAndUndoTakesThemBack)
 }
 
 TEST_F(PlayTest, ArrowKeysMoveTheSelectionOnReleaseAndStopAtGivenCellsAndGaps) {
-    Release(Qt::Key_Right);  // nothing selected
-    EXPECT_FALSE(MarkerShown());
     PointAt(3, 7);  // hexagon 4, side 3
     QTest::keyPress(form->Picture1, Qt::Key_Right);
     QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, QString(), true);
@@ -92,7 +94,7 @@ TEST_F(PlayTest, ArrowKeysMoveTheSelectionOnReleaseAndStopAtGivenCellsAndGaps) {
     Release(Qt::Key_Right);
     EXPECT_EQ(Selected(), std::pair(3, 8));          // hexagon 3, side 6
     EXPECT_DOUBLE_EQ(Marker().top(), 1700 + 197.5);  // a quarter down, upper or lower cell
-    EXPECT_EQ(Status(), "Hex = 4, Cell= 3");         // left alone
+    EXPECT_EQ(Status(), "Hex = 3, Cell= 6");
     Release(Qt::Key_Down);
     Type("1");
     EXPECT_EQ(Entry(4, 8), "1");
@@ -135,6 +137,163 @@ TEST_F(PlayTest, VerifySaysAllDoneOnlyWithEveryOpenCellRightAndTheSolutionShowsW
     EXPECT_TRUE(ColourInBox(4, 6, kUser, 30) == 0 && ColourInBox(4, 6, kFixed, 30) > 3);
     QTest::mouseRelease(form->cmdshowsol, Qt::LeftButton);
     EXPECT_TRUE(ColourInBox(4, 6, kUser, 30) > 3 && ColourInBox(4, 6, kFixed, 30) == 0);
+}
+
+TEST_F(PlayTest, AWholePuzzleIsPlayedToAllDoneWithTheKeyboardAlone) {
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    const auto press = [this](QKeySequence keys) {
+        // A window back from a box takes a moment to give the focus back.
+        for (int wait = 0; wait < 100 && !QApplication::focusWidget(); ++wait)
+            QTest::qWait(10);
+        const QKeyCombination key = keys[0];
+        QWidget* to = QApplication::focusWidget() ? QApplication::focusWidget() : form;
+        QTest::keyClick(to, key.key(), key.keyboardModifiers());
+    };
+    // Tab goes round the board and every button, and each shows it holds the focus.
+    ASSERT_EQ(QApplication::focusWidget(), form->Picture1);
+    std::vector<QWidget*> round;
+    for (int step = 0; step < 9; ++step) {
+        const QImage before = QApplication::focusWidget()->grab().toImage();
+        QWidget* left = QApplication::focusWidget();
+        press(Qt::Key_Tab);
+        EXPECT_NE(left->grab().toImage(), before) << left->objectName().toStdString();
+        round.push_back(QApplication::focusWidget());
+    }
+    const std::vector<QWidget*> buttonsAndBoard = {
+        form->cmdshowsol,  form->cmdverify,   form->cmdundo,   form->cmdload, form->cmdarrow[0],
+        form->cmdarrow[1], form->cmdarrow[2], form->cmdcreate, form->Picture1};
+    EXPECT_EQ(round, buttonsAndBoard);
+
+    // Without a selection a digit or an arrow finds the first compartment to fill.
+    press(Qt::Key_3);
+    EXPECT_EQ(Selected(), std::pair(2, 7));
+    EXPECT_EQ(Status(), "Hex = 1, Cell= 4");
+    EXPECT_EQ(Entry(2, 7), "");
+    // Every open compartment in turn, Control+arrow stepping over clues and gaps.
+    int filled = 0;
+    for (;; ++filled) {
+        const auto [row, col] = Selected();
+        if (filled > 0 && std::pair(row, col) == std::pair(2, 7)) break;
+        ASSERT_LT(filled, 42);
+        if (filled == 3) {  // a slip, taken back
+            press(Qt::Key_1);
+            press(form->playMenu->undo->shortcut());
+        }
+        press(QKeySequence(Q(S().puzzle.Solution[row][col]))[0].key());
+        EXPECT_EQ(Entry(row, col), S().puzzle.Solution[row][col]);
+        press(QKeySequence(Qt::CTRL | Qt::Key_Right));
+    }
+    EXPECT_EQ(filled, 24);
+    EXPECT_EQ(Status(), "Hex = 1, Cell= 4");
+
+    // The solution shows while its key is held, through the key's repeats.
+    const auto shows = [&] { return ColourInBox(2, 7, kUser, 30) == 0; };
+    QWidget* board = form->Picture1;
+    QTest::keyPress(board, Qt::Key_F2);
+    EXPECT_TRUE(shows());
+    QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_F2, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(board, &repeat);
+    EXPECT_TRUE(shows());
+    QTest::keyRelease(board, Qt::Key_F2);
+    EXPECT_FALSE(shows());
+
+    answers << "Ok";
+    press(form->playMenu->verify->shortcut());
+    EXPECT_EQ(texts, QStringList({"All done !"}));
+    form->activateWindow();  // back from the box
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    answers << "Ok";
+    for (int step = 0; step < 9 && QApplication::focusWidget() != form->cmdverify; ++step)
+        press(Qt::Key_Tab);
+    press(Qt::Key_Space);  // "!" by the space bar
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    EXPECT_EQ(texts, QStringList({"All done !", "All done !"}));
+    press(form->playMenu->next->shortcut());
+    EXPECT_EQ(PuzzleLabel(), "p# 2 of 10");
+}
+
+// Interfaces that a user acts on or reads without a name, or with a sibling's name. A label
+// names itself by its text; one without text (a swatch, a picture) needs a name of its own.
+QStringList Unnamed(QAccessibleInterface* node, const QString& path = {}) {
+    static const QList<QAccessible::Role> acted = {
+        QAccessible::Button,   QAccessible::CheckBox, QAccessible::RadioButton,
+        QAccessible::ComboBox, QAccessible::List,     QAccessible::ScrollBar,
+        QAccessible::Slider,   QAccessible::SpinBox,  QAccessible::EditableText,
+        QAccessible::Table,    QAccessible::Cell,     QAccessible::Graphic};
+    QStringList found;
+    QStringList seen;
+    for (int index = 0; index < node->childCount(); ++index) {
+        QAccessibleInterface* child = node->child(index);
+        if (!child || child->state().invisible) continue;
+        const QString name = child->text(QAccessible::Name);
+        const QString where = path + "/" + QString::number(child->role(), 16) + ":" + name;
+        const QString key = QString::number(child->role()) + name;
+        const bool bareLabel = child->role() == QAccessible::StaticText && child->object() &&
+                               child->object()->property("text").toString().isEmpty();
+        if ((acted.contains(child->role()) || bareLabel) && (name.isEmpty() || seen.contains(key)))
+            found << where;
+        seen << key;
+        found << Unnamed(child, where);
+    }
+    return found;
+}
+
+TEST_F(PlayTest, AScreenReaderReadsEveryCompartmentFollowsTheSelectionAndFindsEveryControlNamed) {
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(form->Picture1);
+    ASSERT_NE(board, nullptr);
+    ASSERT_EQ(board->childCount(), 42);
+    const auto reads = [&](int index) {
+        QAccessibleInterface* cell = board->child(index);
+        return QStringList{cell->text(QAccessible::Name), cell->text(QAccessible::Value),
+                           cell->text(QAccessible::Description)}
+            .join(" | ");
+    };
+    const QString clue = Q(S().puzzle.Solution[1][5]);
+    EXPECT_EQ(reads(0), "Hexagon 1, side 1 | " + clue + " | clue " + clue);
+    EXPECT_TRUE(board->child(0)->state().readOnly);
+    EXPECT_EQ(reads(3), "Hexagon 1, side 4 | empty | empty, to fill");
+    EXPECT_EQ(board->child(3)->role(), QAccessible::Cell);
+    EXPECT_EQ(board->indexOfChild(board->child(40)), 40);
+    EXPECT_TRUE(board->child(3)->rect().intersects(
+        QRect(form->Picture1->mapToGlobal(BoxPixels(2, 7).topLeft()), BoxPixels(2, 7).size())));
+
+    PointAt(2, 7);
+    Type("4");
+    EXPECT_EQ(reads(3), "Hexagon 1, side 4 | 4 | your entry 4");
+    EXPECT_EQ(board->focusChild(), board->child(3));
+    EXPECT_TRUE(board->child(3)->state().focused);
+    Release(Qt::Key_Left);  // hexagon 1, side 5: the focus follows
+    EXPECT_EQ(board->focusChild(), board->child(4));
+    EXPECT_FALSE(board->child(3)->state().focused);
+
+    // The picture buttons are push buttons that a reader can press.
+    QAccessibleInterface* next = QAccessible::queryAccessibleInterface(form->cmdarrow[2]);
+    EXPECT_EQ(next->role(), QAccessible::Button);
+    EXPECT_EQ(next->text(QAccessible::Name), "Next puzzle; rightclick for last");
+    ASSERT_TRUE(next->actionInterface());
+    next->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(PuzzleLabel(), "p# 2 of 10");
+    EXPECT_EQ(
+        QAccessible::queryAccessibleInterface(form->msgForm->icons[5])->text(QAccessible::Name),
+        "Well done");
+
+    // Every control of every window has a name of its own.
+    form->optionsForm->show();
+    form->printing->Form().show();
+    AboutForm about;
+    about.show();
+    for (QWidget* window :
+         {static_cast<QWidget*>(form), static_cast<QWidget*>(form->optionsForm),
+          static_cast<QWidget*>(&form->printing->Form()), static_cast<QWidget*>(&about)}) {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        EXPECT_EQ(Unnamed(QAccessible::queryAccessibleInterface(window)), QStringList())
+            << window->objectName().toStdString();
+        window->hide();
+    }
 }
 
 TEST_F(PlayTest, ResetAnsweredYesReloadsThePuzzleAlsoWhenItsFileLostIt) {

@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -146,6 +147,30 @@ TEST_F(OptionsFormTest, PickingASchemePreviewsItAndApplyingWritesTheSettings) {
     EXPECT_EQ(form.ColPik1->SchemeColor(), 0u);
     Release(form.Command2);
     EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(OptionsFormTest, ClosingTheSchemeListWithEscapeKeepsTheButtonColour) {
+    // The scheme in use is in the list, as a player's always is.
+    const std::string file = testing::ReadBytes(dir.path().string() + "/all.col");
+    dir.Write("all.col", file + "xp.col\r\n" + file.substr(file.find('\n') + 1));
+    form.ListSchemes();
+    form.hide();
+    form.show();
+    scheme.SchemeColours[13] = RGBValue(10, 100, 10);
+    QApplication::setActiveWindow(&form);
+    for (const int opener : {Qt::Key_F4, Qt::Key_Down}) {
+        // The player is in the scheme's field when opening the list.
+        form.Combo1->lineEdit()->setFocus();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form.Combo1->lineEdit()->hasFocus(); }));
+        QTest::keyClick(form.Combo1, Qt::Key(opener),
+                        opener == Qt::Key_Down ? Qt::AltModifier : Qt::NoModifier);
+        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget(); }));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        ASSERT_TRUE(QTest::qWaitFor([] { return !QApplication::activePopupWidget(); }));
+        EXPECT_EQ(scheme.SchemeColours[13], RGBValue(10, 100, 10));
+        EXPECT_EQ(scheme.SchemeColours[2], RGBValue(230, 230, 220));
+        EXPECT_EQ(form.Frame1->title(), "Colour Scheme: xp.col");
+    }
 }
 
 }  // namespace

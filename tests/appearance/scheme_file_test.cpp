@@ -2,9 +2,13 @@
 #include <sys/stat.h>
 
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 
+#include "appearance/board_presets.h"
+#include "appearance/colour_contrast.h"
 #include "appearance/colour_parts.h"
 #include "appearance/scheme_file.h"
 #include "board/num_text.h"
@@ -136,32 +140,97 @@ TEST(ColourPartsTest, ShadesAndButtonStepsRoundAndStayInRange) {
     EXPECT_EQ(AdjustedButtonColour(RGB(250, 5, 128), -10), RGB(240, 10, 118));
 }
 
-// Contrast of a colour with the message box's near-black text, by relative luminance.
-double ContrastWithNearBlack(std::uint32_t colour) {
-    const auto linear = [](int part) {
-        const double c = part / 255.0;
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+TEST(SchemeFileTest, ATextColourLineIsTakenWhenReadableAndElseReplacedWithAReason) {
+    // A dark scheme: background, menu (derived) and buttons all dark.
+    const auto dark = [](const std::string& name, const std::string& textLine) {
+        return Section(name, {"0;0;0", "0;0;0", "30;30;34", "0;0;0", "50;52;60"}) + textLine;
     };
-    const auto luminance = [&](ColourParts p) {
-        return 0.2126 * linear(p.red) + 0.7152 * linear(p.green) + 0.0722 * linear(p.blue);
+    const struct {
+        std::string textLine;
+        std::optional<std::uint32_t> colour;
+        std::string problem;
+    } cases[] = {
+        {"", std::nullopt, ""},  // names none: the program's own text
+        {"text=230;230;236\r\n", RGB(230, 230, 236), ""},
+        {"text= 200 ;210;220\r\n", RGB(200, 210, 220), ""},
+        {"text=90;90;90\r\n", RGB(255, 255, 255), "its text colour is too close"},
+        {"text=230;230\r\n", RGB(255, 255, 255), "its text colour line \"text=230;230\" cannot"},
+        {"text=300;0;0\r\n", RGB(255, 255, 255), "cannot be read"},
+        {"text=1a;2;3\r\n", RGB(255, 255, 255), "cannot be read"},
+        {"textcolour 9\r\n", RGB(255, 255, 255), "cannot be read"},
     };
-    const double light = luminance(PartsOf(colour));
-    const double dark = luminance({2, 2, 2});
-    return (light + 0.05) / (dark + 0.05);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.textLine);
+        TempDir dir;
+        const std::string path =
+            dir.Write("all.col", dark("night.col", c.textLine) + Section("next.col", {}));
+        SchemeSlots table = Marked();
+        SchemeTextColour text;
+        text.colour = RGB(1, 2, 3);
+        ASSERT_TRUE(LoadScheme(path, "night.col", table, &text));
+        EXPECT_EQ(text.colour, c.colour);
+        EXPECT_NE(text.problem.find(c.problem), std::string::npos) << text.problem;
+        EXPECT_EQ(text.problem.empty(), c.problem.empty());
+        // Readers that ask for no text colour read the section as before, and the line is
+        // no scheme of its own.
+        SchemeSlots plain = Marked();
+        ASSERT_TRUE(LoadScheme(path, "night.col", plain));
+        EXPECT_EQ(plain, table);
+        EXPECT_EQ(ListSchemes(path), (std::vector<std::string>{"night", "next"}));
+        SchemeTextColour previewed;
+        ASSERT_TRUE(PreviewScheme(path, "night.col", table, 77, &previewed));
+        EXPECT_EQ(previewed.colour, c.colour);
+    }
 }
 
-TEST(ShippedSchemesTest, EverySchemeLoadsAndKeepsNearBlackTextReadable) {
+// Every shipped scheme reads with its text colour (its own, or the program's near-black)
+// on its background, menu and buttons; every board preset keeps clue and entry digits
+// readable on its fill, also as eyes missing one kind of cone see them. The figures go to
+// the test's output.
+TEST(ShippedSchemesTest, EverySchemeAndBoardPresetKeepsItsTextReadableAlsoToColourBlindEyes) {
     const std::string path = LUMETA_DATA_DIR "/all.col";
     const std::vector<std::string> names = ListSchemes(path);
-    ASSERT_GE(names.size(), 6u);
-    EXPECT_NE(std::find(names.begin(), names.end(), "xp"), names.end());
+    ASSERT_GE(names.size(), 8u);
+    int dark = 0;
     for (const std::string& name : names) {
         SCOPED_TRACE(name);
         SchemeSlots table{};
-        ASSERT_TRUE(LoadScheme(path, name + ".col", table));
-        EXPECT_GE(ContrastWithNearBlack(table[2]), 4.5);
-        EXPECT_GE(ContrastWithNearBlack(table[4]), 4.5);
+        SchemeTextColour text;
+        ASSERT_TRUE(LoadScheme(path, name + ".col", table, &text));
+        EXPECT_EQ(text.problem, "");
+        dark += text.colour.has_value();
+        const std::uint32_t ink = text.colour.value_or(RGB(2, 2, 2));
+        for (int slot : {2, 3, 4})
+            EXPECT_GE(ContrastRatio(ink, table[slot]), kReadableContrast) << "slot " << slot;
+        std::printf("%-10s text on window %5.2f, menu %5.2f, buttons %5.2f\n", name.c_str(),
+                    ContrastRatio(ink, table[2]), ContrastRatio(ink, table[3]),
+                    ContrastRatio(ink, table[4]));
     }
+    EXPECT_GE(dark, 1);
+
+    // The simulation is no identity: red loses most of its light without red cones, and
+    // blue turns green-grey without blue ones.
+    EXPECT_LT(RelativeLuminance(SimulateVision(RGB(255, 0, 0), ColourVision::Protanopia)), 0.15);
+    EXPECT_EQ(SimulateVision(RGB(0, 0, 255), ColourVision::Tritanopia) & 0xFF, 0u);
+    EXPECT_GT(SimulateVision(RGB(0, 0, 255), ColourVision::Tritanopia) >> 8 & 0xFF, 80u);
+
+    const std::pair<ColourVision, const char*> visions[] = {
+        {ColourVision::Normal, "normal"},
+        {ColourVision::Protanopia, "protanopia"},
+        {ColourVision::Deuteranopia, "deuteranopia"},
+        {ColourVision::Tritanopia, "tritanopia"}};
+    for (const BoardPreset& preset : kBoardPresets)
+        for (const auto& [vision, seen] : visions) {
+            SCOPED_TRACE(std::string(preset.name) + ", " + seen);
+            const std::uint32_t fill = SimulateVision(preset.fill, vision);
+            const std::uint32_t clue = SimulateVision(preset.fixed, vision);
+            const std::uint32_t entry = SimulateVision(preset.user, vision);
+            EXPECT_GE(ContrastRatio(clue, fill), kReadableContrast);
+            EXPECT_GE(ContrastRatio(entry, fill), kReadableContrast);
+            std::printf("%-11s %-12s clue/fill %5.2f, entry/fill %5.2f, clue/entry %4.2f\n",
+                        preset.name, seen, ContrastRatio(clue, fill), ContrastRatio(entry, fill),
+                        ContrastRatio(clue, entry));
+        }
 }
 
 }  // namespace

@@ -27,6 +27,8 @@ class BoxControlTest : public ::testing::Test {
         holder.resize(200, 100);
         button.setGeometry(20, 10, 81, 25);
         button.SetBackColor(ValueFromColour(kFace));
+        // The face without the frame a focused button shows.
+        button.setFocusPolicy(Qt::NoFocus);
         holder.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&holder));
     }

@@ -268,5 +268,32 @@ TEST_F(MsgFormTest, NumericInputBoxTakesDigitsOnly) {
     EXPECT_FALSE(theirs.isNull());
 }
 
+TEST(MsgFormPlacementTest, EveryBoxIsCentredOnItsOwnerAndWhollyOnTheScreen) {
+    ColourScheme scheme;
+    QWidget owner;
+    MsgForm box(scheme, &owner);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    owner.resize(400, 300);
+    // Centred on the screen, then hanging over its bottom right corner.
+    for (const QPoint& at : {screen.center() - QPoint(200, 150), screen.bottomRight()}) {
+        owner.move(at);
+        owner.show();
+        QRect shown;
+        lumeta::testing::WhileModal(
+            &box,
+            [&] {
+                shown = box.frameGeometry();
+                Click(box.cmd[0]);
+            },
+            [&] { return box.MsgboxA("Reset puzzle?", "vbquestion+vbyesno"); });
+        EXPECT_TRUE(screen.contains(shown))
+            << shown.x() << "," << shown.y() << " " << shown.width() << "x" << shown.height()
+            << " in " << screen.width() << "x" << screen.height();
+        if (screen.contains(owner.frameGeometry())) {
+            EXPECT_LE((shown.center() - owner.frameGeometry().center()).manhattanLength(), 1);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace lumeta
