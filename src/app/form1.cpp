@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
 #include <filesystem>
 #include <system_error>
 
@@ -20,6 +21,7 @@
 #include "app/button_pictures.h"
 #include "app/created_puzzle.h"
 #include "app/form1_layout.h"
+#include "app/help_me_menu.h"
 #include "app/local_text.h"
 #include "app/navigation.h"
 #include "app/play_menu.h"
@@ -31,6 +33,7 @@
 #include "controls/input_codes.h"
 #include "controls/msg_form.h"
 #include "controls/twips.h"
+#include "generator/graded_create.h"
 #include "output/clipboard_copy.h"
 #include "output/print_system.h"
 #include "output/prnt_form.h"
@@ -101,6 +104,7 @@ Form1::Form1(AppFolders folders, RandomSource random, QWidget* parent)
     BuildControls();
     BuildMenus();
     ConnectCommands();
+    helpMeMenu = new HelpMeMenu(*this);  // after the Play menu, which ConnectCommands makes
     PlaceControls();
 }
 
@@ -564,6 +568,13 @@ void Form1::TakeLoadReport(const LoadReport& report) {
     state_.selection.Clear();
     state_.undo.Clear();
     Picture1->setFocus();
+    if (helpMeMenu) helpMeMenu->ShowGrade();
+    // Said after the command that loaded has written its own status.
+    if (!report.viewProblem.empty())
+        QTimer::singleShot(
+            0, this,
+            [this, note = QtText("View field not used: " + report.viewProblem +
+                                 "; the outer sides are shown")] { Statx->setText(note); });
 }
 
 void Form1::ShowFileName(const QString& name) {
@@ -596,7 +607,7 @@ void Form1::PointerMoved(double x, double y) {
         s.selection.Clear();
         return;
     }
-    const PointerTarget target = FindPointerTarget(s.layout, s.geometry, x, y);
+    const PointerTarget target = FindPointerTarget(s.layout, s.puzzle, s.geometry, x, y);
     if (target.kind == PointerTarget::Kind::GivenCell) return;
     Picture1->HideMarker();
     if (target.kind == PointerTarget::Kind::OffBoard) {
@@ -629,7 +640,8 @@ bool Form1::CharacterKey(const QKeyEvent& key) {
     if (code < 0 || !mnucreate->isEnabled()) return false;
     if (!state_.selection.HasCell() && code >= '1' && code <= '6') {
         // Without a pointer the first digit finds the first compartment to fill.
-        if (!Busy()) SelectByKey(StepOpenCell(state_.layout, state_.geometry, 0, 0, 1));
+        if (!Busy())
+            SelectByKey(StepOpenCell(state_.layout, state_.puzzle, state_.geometry, 0, 0, 1));
         return true;
     }
     switch (EnterKey(state_.puzzle, state_.undo, state_.selection, code)) {
@@ -660,11 +672,11 @@ void Form1::KeyReleased(const QKeyEvent& key) {
     if (!s.selection.HasCell() || (jump && direction != "H" && direction != "E")) {
         if (Busy()) return;
         const int step = direction == "L" || direction == "U" ? -1 : 1;
-        return SelectByKey(StepOpenCell(s.layout, s.geometry, s.selection.CurRow,
+        return SelectByKey(StepOpenCell(s.layout, s.puzzle, s.geometry, s.selection.CurRow,
                                         s.selection.CurCol, s.selection.HasCell() ? step : 1));
     }
-    SelectByKey(
-        MoveCursor(s.layout, s.geometry, s.selection.CurRow, s.selection.CurCol, direction));
+    SelectByKey(MoveCursor(s.layout, s.puzzle, s.geometry, s.selection.CurRow, s.selection.CurCol,
+                           direction));
 }
 
 void Form1::SelectByKey(const CursorPlace& place) {
@@ -809,7 +821,7 @@ void Form1::Navigate(int index, int button) {
 // ---------------------------------------------------------------------------------------
 // Create
 
-void Form1::CreateCommand() {
+void Form1::CreateCommand(std::optional<Grade> grade) {
     if (Busy()) return;
     GameState& s = state_;
     SetBusyPointer(true);
@@ -820,7 +832,12 @@ void Form1::CreateCommand() {
     s.layout.NumHex = 7;
     BuildBoard();
     // The window stays responsive: pending events run once per attempt.
-    CreatePuzzle(s.layout, s.puzzle, s.perm, random_, [] { QCoreApplication::processEvents(); });
+    const AttemptHook pump = [] { QCoreApplication::processEvents(); };
+    if (grade)
+        PlacePuzzleLine(s.layout, s.puzzle,
+                        GradedCreator(s.layout).Create(*grade, s.puzzle, s.perm, random_, pump));
+    else
+        CreatePuzzle(s.layout, s.puzzle, s.perm, random_, pump);
 
     const std::string file = created_->OwnPath();
     const bool written = WritePuzzleLine(s.layout, s.puzzle, file, WriteMode::Replace);

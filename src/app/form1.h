@@ -5,11 +5,13 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/app_folders.h"
 #include "app/config_file.h"
 #include "app/game_state.h"
+#include "generator/player_model.h"
 #include "generator/random_source.h"
 #include "puzzlefiles/puzzle_loader.h"
 
@@ -30,6 +32,7 @@ class MsgForm;
 class PrintSystem;
 class PuzzlePrinting;
 class OptionsForm;
+class HelpMeMenu;
 class PlayMenu;
 struct CursorPlace;
 
@@ -65,7 +68,8 @@ class Form1 : public QMainWindow {
     // Commands, as the buttons and menus raise them.
     void Exit();
     bool SaveOptions();
-    void CreateCommand();
+    // Without a grade, as the create button makes puzzles; with one, a puzzle of that grade.
+    void CreateCommand(std::optional<Grade> grade = std::nullopt);
     void ResetCommand();
     void Navigate(int index, int button);
     void OpenPuzzleFile();
@@ -105,7 +109,8 @@ class Form1 : public QMainWindow {
     // The printers printing may use: the system's, unless another is set before Startup.
     std::shared_ptr<PrintSystem> printSystem;
     Form4* helpForm = nullptr;
-    QPointer<AboutForm> aboutForm;  // released when the about box is unloaded
+    HelpMeMenu* helpMeMenu = nullptr;  // "Help me" and the grade on the menu bar
+    QPointer<AboutForm> aboutForm;     // released when the about box is unloaded
 
     QAction* mnuloadpuzfile = nullptr;
     QAction* mnucolsch = nullptr;

@@ -105,6 +105,9 @@ void SetMenuColour(QMenuBar& menuBar, std::uint32_t colour, std::uint32_t textCo
         for (QAction* action : menus[at]->actions())
             if (action->menu() && !menus.contains(action->menu())) menus << action->menu();
     }
+    // The menu of the bar's overflow button, when the menus do not fit the window.
+    for (QMenu* menu : menuBar.findChildren<QMenu*>())
+        if (!menus.contains(menu)) paint(*menu);
 }
 
 }  // namespace lumeta

@@ -172,6 +172,7 @@ void BuildBoard(BoardLayout& layout, PuzzleState& puzzle) {
 
     layout.ColStep = 177750 / 375;  // 474
     layout.RowStep = 790;
+    ShowOuterSides(layout, puzzle);
 }
 
 }  // namespace lumeta

@@ -1,6 +1,7 @@
 #include "generator/puzzle_check.h"
 
 #include "board/num_text.h"
+#include "board/puzzle_state.h"
 #include "generator/indexed_board.h"
 #include "generator/line_set.h"
 #include "generator/puzzle_solver.h"
@@ -10,9 +11,19 @@ namespace lumeta {
 
 namespace {
 
-LineCheck CheckLine(const IndexedBoard& board, SolutionCounter& counter, std::string_view line) {
+LineCheck CheckLine(const IndexedBoard& board, SolutionCounter& counter,
+                    std::string_view wholeLine) {
     LineCheck check;
     const std::size_t length = static_cast<std::size_t>(board.cellCount);
+    // A view field after the solution must be usable: a check does not fall back on the
+    // outer sides as the window does.
+    const PuzzleLineFields fields = SplitPuzzleLine(wholeLine, length);
+    if (!fields.problem.empty()) {
+        check.problem = fields.problem;
+        return check;
+    }
+    const bool hasView = !fields.view.empty();
+    const std::string_view line = hasView ? fields.solution : wholeLine;
     if (line.size() != length) {
         check.problem = "has " + NumText(static_cast<long long>(line.size())) +
                         " characters, not " + NumText(static_cast<long long>(length));
@@ -46,8 +57,12 @@ LineCheck CheckLine(const IndexedBoard& board, SolutionCounter& counter, std::st
         }
     }
     check.valid = true;
-    check.unique = counter.Count(line, 2).count == 1;
-    if (!check.unique) check.problem = "its clues have more than one solution";
+    check.hasView = hasView;
+    check.unique =
+        (hasView ? counter.CountView(fields.view, 2) : counter.Count(line, 2)).count == 1;
+    if (!check.unique)
+        check.problem = hasView ? "the cells its view shows have more than one solution"
+                                : "its clues have more than one solution";
     return check;
 }
 

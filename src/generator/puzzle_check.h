@@ -10,9 +10,10 @@ namespace lumeta {
 
 // What is wrong with one puzzle line, if anything.
 struct LineCheck {
-    bool valid = false;   // right length, digits 1..6, hexagons and touching sums right
-    bool unique = false;  // valid, and its clues have no other solution
-    std::string problem;  // empty when valid and unique
+    bool valid = false;    // right length, digits 1..6, hexagons and touching sums right
+    bool unique = false;   // valid, and its clues have no other solution
+    bool hasView = false;  // valid with a view field, whose digits are the clues
+    std::string problem;   // empty when valid and unique
 };
 
 LineCheck CheckPuzzleLine(const BoardLayout& layout, std::string_view line);

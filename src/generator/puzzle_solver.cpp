@@ -43,41 +43,53 @@ void GroupBy(const std::vector<std::array<int, 6>>& all, std::size_t keys, KeyOf
 SolutionCounter::SolutionCounter(const BoardLayout& layout) : board_(IndexBoard(layout)) {
     const int hexTotal = board_.hexTotal;
     clues_.resize(hexTotal + 1);
+    givenSides_.assign(hexTotal + 1, 0);
+    viewSides_.assign(hexTotal + 1, 0);
     key_.resize(hexTotal + 1);
     optionsBegin_.resize(hexTotal + 1);
     optionsEnd_.resize(hexTotal + 1);
-    const std::vector<std::array<int, 6>> all = AllArrangements();
     for (int h = 1; h <= hexTotal; ++h) {
-        HexClues& hex = clues_[h];
         for (int s = 1; s <= 6; ++s)
-            if (board_.given[CellIndex(h, s)]) hex.givenSides.push_back(s);
-        // The clue key: the digits at the clues, read as a number in base 6.
-        std::size_t keys = 1;
-        for (std::size_t k = 0; k < hex.givenSides.size(); ++k)
-            keys *= 6;
-        const auto keyOf = [&](const std::array<int, 6>& a) {
-            std::size_t key = 0;
-            for (int s : hex.givenSides)
-                key = key * 6 + static_cast<std::size_t>(a[s - 1] - 1);
-            return key;
-        };
-        GroupBy(all, keys, keyOf, hex.byClues.first, hex.byClues.members);
-        if (hex.givenSides.size() > 4) continue;
-        for (int s = 1; s <= 6; ++s) {
-            Groups& groups = hex.byCluesAndSide[s - 1];
-            const auto keyWithSide = [&](const std::array<int, 6>& a) {
-                return keyOf(a) * 6 + static_cast<std::size_t>(a[s - 1] - 1);
-            };
-            GroupBy(all, keys * 6, keyWithSide, groups.first, groups.members);
-        }
+            if (board_.given[CellIndex(h, s)]) givenSides_[h] |= 1u << (s - 1);
+        CluesAt(givenSides_[h]);
     }
+}
+
+const SolutionCounter::HexClues& SolutionCounter::CluesAt(unsigned sides) {
+    std::unique_ptr<HexClues>& made = cluesBySides_[sides & 63];
+    if (made) return *made;
+    static const std::vector<std::array<int, 6>> all = AllArrangements();
+    made = std::make_unique<HexClues>();
+    HexClues& hex = *made;
+    for (int s = 1; s <= 6; ++s)
+        if (sides & (1u << (s - 1))) hex.givenSides.push_back(s);
+    // The clue key: the digits at the clues, read as a number in base 6.
+    std::size_t keys = 1;
+    for (std::size_t k = 0; k < hex.givenSides.size(); ++k)
+        keys *= 6;
+    const auto keyOf = [&](const std::array<int, 6>& a) {
+        std::size_t key = 0;
+        for (int s : hex.givenSides)
+            key = key * 6 + static_cast<std::size_t>(a[s - 1] - 1);
+        return key;
+    };
+    GroupBy(all, keys, keyOf, hex.byClues.first, hex.byClues.members);
+    if (hex.givenSides.size() > 4) return hex;
+    for (int s = 1; s <= 6; ++s) {
+        Groups& groups = hex.byCluesAndSide[s - 1];
+        const auto keyWithSide = [&](const std::array<int, 6>& a) {
+            return keyOf(a) * 6 + static_cast<std::size_t>(a[s - 1] - 1);
+        };
+        GroupBy(all, keys * 6, keyWithSide, groups.first, groups.members);
+    }
+    return hex;
 }
 
 // Each hexagon may take the arrangements that agree with its clues; false when one
 // cannot take any (a clue missing or not a digit 1..6).
 bool SolutionCounter::FindOptions(std::string_view line) {
     for (int h = 1; h <= board_.hexTotal; ++h) {
-        const HexClues& hex = clues_[h];
+        const HexClues& hex = *clues_[h];
         std::size_t key = 0;
         for (int s : hex.givenSides) {
             const std::size_t at = static_cast<std::size_t>(board_.linePos[CellIndex(h, s)]);
@@ -144,7 +156,7 @@ void SolutionCounter::Place(std::size_t step) {
     const Arrangement* end = optionsEnd_[h];
     const std::vector<Link>& links = links_[step];
     const Groups& bySide =
-        links.empty() ? clues_[h].byClues : clues_[h].byCluesAndSide[links[0].shift / 8];
+        links.empty() ? clues_[h]->byClues : clues_[h]->byCluesAndSide[links[0].shift / 8];
     if (!links.empty() && !bySide.first.empty()) {
         const std::size_t group =
             key_[h] * 6 + static_cast<std::size_t>((demanded >> links[0].shift) & 0xff) - 1;
@@ -168,7 +180,26 @@ std::string SolutionCounter::Line() const {
 }
 
 SolutionCount SolutionCounter::Count(std::string_view line, int limit) {
+    return CountWith(line, givenSides_, limit);
+}
+
+SolutionCount SolutionCounter::CountView(std::string_view view, int limit) {
+    for (int h = 1; h <= board_.hexTotal; ++h) {
+        viewSides_[h] = 0;
+        for (int s = 1; s <= 6; ++s) {
+            const auto at = static_cast<std::size_t>(board_.linePos[CellIndex(h, s)]);
+            if (at < view.size() && view[at] >= '1' && view[at] <= '6')
+                viewSides_[h] |= 1u << (s - 1);
+        }
+    }
+    return CountWith(view, viewSides_, limit);
+}
+
+SolutionCount SolutionCounter::CountWith(std::string_view line,
+                                         const std::vector<unsigned>& clueSides, int limit) {
     result_ = {};
+    for (int h = 1; h <= board_.hexTotal; ++h)
+        clues_[h] = &CluesAt(clueSides[h]);
     if (board_.cellCount == 0 || limit <= 0 || !FindOptions(line)) return result_;
     limit_ = limit;
     PlanOrder();

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,7 +18,8 @@ struct SolutionCount {
 };
 
 // Counts the solutions of clue sets by exhaustive search over each hexagon's 720
-// arrangements of 1..6. Only the characters at the layout's given cells are read; the
+// arrangements of 1..6. Only the characters at the clue cells are read (the layout's
+// given cells, or the digits of a view field); the
 // search knows nothing of the generator's rules, so it proves (or disproves) a puzzle
 // unique on its own. The arrangements that fit each hexagon's clues come from tables
 // made once per layout, so counting line after line costs little.
@@ -26,6 +28,9 @@ class SolutionCounter {
     explicit SolutionCounter(const BoardLayout& layout);
 
     SolutionCount Count(std::string_view line, int limit = 2);
+    // The clues are the digits of `view`, one character per board cell; "." and any
+    // other character is a cell to fill.
+    SolutionCount CountView(std::string_view view, int limit = 2);
 
   private:
     using Arrangement = std::uint64_t;  // the digit of side s in byte s - 1
@@ -35,6 +40,8 @@ class SolutionCounter {
         std::vector<std::uint32_t> first;  // one more than there are keys
         std::vector<Arrangement> members;
     };
+    // The tables of a hexagon whose clues lie at the sides of one set (bit s - 1 for
+    // side s); every hexagon with the same set shares them.
     struct HexClues {
         std::vector<int> givenSides;  // 1-based, in side order
         Groups byClues;               // key: the digits at the clues
@@ -50,13 +57,18 @@ class SolutionCounter {
         int otherShift;  // 8 * (its side - 1)
     };
 
+    const HexClues& CluesAt(unsigned sides);
+    SolutionCount CountWith(std::string_view line, const std::vector<unsigned>& clueSides,
+                            int limit);
     bool FindOptions(std::string_view line);
     void PlanOrder();
     void Place(std::size_t step);
     std::string Line() const;
 
     IndexedBoard board_;
-    std::vector<HexClues> clues_;  // per hexagon, 1-based
+    std::array<std::unique_ptr<HexClues>, 64> cluesBySides_;  // made when first needed
+    std::vector<unsigned> givenSides_, viewSides_;            // per hexagon, 1-based
+    std::vector<const HexClues*> clues_;                      // this line's, per hexagon
     // This line's clue key and options of each hexagon.
     std::vector<std::size_t> key_;
     std::vector<const Arrangement*> optionsBegin_, optionsEnd_;

@@ -57,13 +57,12 @@ void CopyBoardToClipboard(PuzzleSheet& sheet, int twipsPerPixelX, int twipsPerPi
 }
 
 void CopySolutionToClipboard(PuzzleSheet& sheet, int twipsPerPixelX, int twipsPerPixelY) {
-    BoardLayout& layout = sheet.layout;
-    const GridTable<int> given = layout.Given;
-    for (int row = 1; row <= layout.GridRows; ++row)
-        for (int col = 1; col <= layout.GridCols; ++col)
-            layout.Given[row][col] = 1;
-    CopyBoardToClipboard(sheet, twipsPerPixelX, twipsPerPixelY);
-    layout.Given = given;
+    PuzzleState everyDigit = sheet.puzzle;
+    for (auto& row : everyDigit.Shown)
+        row.fill(1);
+    PuzzleSheet solution{sheet.layout,   everyDigit,     sheet.appearance,
+                         sheet.AppTitle, sheet.PuzzleNo, sheet.PuzzleFile};
+    CopyBoardToClipboard(solution, twipsPerPixelX, twipsPerPixelY);
 }
 
 }  // namespace lumeta

@@ -17,8 +17,7 @@ BoardPictures PuzzlePictures(PuzzleSheet& sheet, int twipsPerPixelX, int twipsPe
 
 // "Copy to Clipboard" › "Puzzle": the given digits only.
 void CopyBoardToClipboard(PuzzleSheet& sheet, int twipsPerPixelX, int twipsPerPixelY);
-// "Copy to Clipboard" › "Solution": every digit, as if every cell were given; the clue
-// table is exactly as before afterwards.
+// "Copy to Clipboard" › "Solution": every digit, as if every cell were shown.
 void CopySolutionToClipboard(PuzzleSheet& sheet, int twipsPerPixelX, int twipsPerPixelY);
 
 }  // namespace lumeta

@@ -98,7 +98,7 @@ void DrawPuzzleOnPrinter(PrintSurface& surface, PuzzleSheet& sheet, int x, int y
             const int col = layout.CellCol[n];
             // Entries are never printed: givens on a puzzle block, every digit on a solution.
             std::string text;
-            if (solution || layout.Given[row][col] == 1) text = puzzle.Solution[row][col];
+            if (solution || puzzle.Shown[row][col] == 1) text = puzzle.Solution[row][col];
             surface.SetCurrentX(((col - 1) * C + x) + (C - surface.TextWidth(text)) / 2.0);
             surface.SetCurrentY(((row - 1) * R + y) + (R - surface.TextHeight(text)) / 2.0);
             surface.Print(text);

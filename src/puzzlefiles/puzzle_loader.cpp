@@ -41,11 +41,11 @@ LoadReport LoadPuzzle(const BoardLayout& layout, PuzzleState& puzzle, CurrentPuz
     if (n == -1) n = current.PuzzleCount;
 
     // Line n of the file; n of 0 or below reads no line and loads an empty one. Only the
-    // characters the board has cells for are kept.
+    // characters the board has cells for, and its view field, are kept.
     std::string line;
     if (n > 0) {
         const std::size_t boardCells = static_cast<std::size_t>(6) * layout.HexTotal;
-        LineScan scan = ScanLines(file, n, boardCells);
+        LineScan scan = ScanLines(file, n, PuzzleLineKeepChars(boardCells));
         if (!scan.readable || !scan.found) {
             err = -1;
             report.kind = LoadReport::Kind::Unreadable;
@@ -53,7 +53,7 @@ LoadReport LoadPuzzle(const BoardLayout& layout, PuzzleState& puzzle, CurrentPuz
         }
         line = std::move(scan.text);
     }
-    PlacePuzzleLine(layout, puzzle, line);
+    report.viewProblem = PlacePuzzleLine(layout, puzzle, line);
 
     report.kind = LoadReport::Kind::Loaded;
     report.puzzleLabel = PuzzleLabelText(n, current.PuzzleCount);

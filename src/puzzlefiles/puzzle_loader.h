@@ -26,6 +26,7 @@ struct LoadReport {
     std::string puzzleLabel;  // Loaded: "p# 3 of 120"
     std::string fileLabel;    // Loaded: the file name after the last separator
     std::string fileTooltip;  // Loaded: the full path
+    std::string viewProblem;  // Loaded: why the line's view field was not used, if it was not
     bool loaded() const { return kind == Kind::Loaded; }
 };
 

@@ -59,7 +59,7 @@ bool AppendText(const std::string& file, std::string text) {
 
 bool WritePuzzleLine(const BoardLayout& layout, const PuzzleState& puzzle, const std::string& file,
                      WriteMode mode) {
-    const std::string line = PuzzleLine(layout, puzzle) + "\r\n";
+    const std::string line = PuzzleLineWithView(layout, puzzle) + "\r\n";
     return mode == WriteMode::Replace ? ReplaceFileContents(file, line) : AppendText(file, line);
 }
 

@@ -10,9 +10,10 @@ namespace lumeta {
 
 enum class WriteMode { Replace = 0, Append = 1 };
 
-// Writes the board's solution as one line ending in CR LF: Replace creates the file anew,
-// Append adds to it (creating it when missing, and first ending a last line that has no
-// line end). On failure the file is left as it was and false is returned.
+// Writes the board's solution (with its view field, if the puzzle has one) as one line
+// ending in CR LF: Replace creates the file anew, Append adds to it (creating it when
+// missing, and first ending a last line that has no line end). On failure the file is
+// left as it was and false is returned.
 bool WritePuzzleLine(const BoardLayout& layout, const PuzzleState& puzzle, const std::string& file,
                      WriteMode mode);
 

@@ -14,11 +14,13 @@
 #include "board/puzzle_state.h"
 #include "generator/batch_create.h"
 #include "generator/dedupe_shuffle.h"
+#include "generator/graded_create.h"
 #include "generator/line_set.h"
 #include "generator/puzzle_check.h"
 #include "generator/puzzle_generator.h"
 #include "generator/random_source.h"
 #include "generator/text_lines.h"
+#include "tools/grade_commands.h"
 #include "tools/terminal_text.h"
 
 namespace lumeta {
@@ -104,8 +106,11 @@ std::string Seconds(double seconds) {
 }  // namespace
 
 int RunCreate(const ToolArgs& args, std::ostream& out, std::ostream& err) {
-    const ParsedArgs parsed = ParseArgs(args, {"--out", "--seed"});
+    const ParsedArgs parsed = ParseArgs(args, {"--out", "--seed", "--grade"});
     if (!parsed.problem.empty()) return UsageError(err, "create", parsed.problem);
+    std::optional<Grade> grade;
+    if (!ReadGradeOption(OptionValue(parsed, "--grade"), grade))
+        return UsageError(err, "create", kGradeProblem);
     if (parsed.positional.size() > 1) return UsageError(err, "create", "expects at most one N");
     long long wanted = 1;
     if (!parsed.positional.empty() && !ReadCount(parsed.positional[0], 1, 100000000, wanted))
@@ -125,11 +130,18 @@ int RunCreate(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     PuzzleState puzzle;
     BuildBoard(layout, puzzle);
     DigitPerm perm;
+    std::optional<GradedCreator> graded;
+    if (grade) graded.emplace(layout);
     DistinctLines made;
     made.Reserve(static_cast<std::size_t>(std::min(wanted, kRunsReservedAhead)));
     while (static_cast<long long>(made.size()) < wanted) {
-        CreatePuzzle(layout, puzzle, perm, *random);
-        const std::string line = PuzzleLine(layout, puzzle);
+        std::string line;
+        if (graded) {
+            line = graded->Create(*grade, puzzle, perm, *random);
+        } else {
+            CreatePuzzle(layout, puzzle, perm, *random);
+            line = PuzzleLine(layout, puzzle);
+        }
         if (!made.Insert(line)) continue;  // a repeat: make another
         if (!outPath) {
             out << line << "\n";
@@ -147,8 +159,12 @@ int RunCreate(const ToolArgs& args, std::ostream& out, std::ostream& err) {
 }
 
 int RunCreateMulti(const ToolArgs& args, std::ostream& out, std::ostream& err) {
-    const ParsedArgs parsed = ParseArgs(args, {"--existing", "--out", "--count", "--seed"});
+    const ParsedArgs parsed =
+        ParseArgs(args, {"--existing", "--out", "--count", "--seed", "--grade"});
     if (!parsed.problem.empty()) return UsageError(err, "create-multi", parsed.problem);
+    std::optional<Grade> grade;
+    if (!ReadGradeOption(OptionValue(parsed, "--grade"), grade))
+        return UsageError(err, "create-multi", kGradeProblem);
     if (!parsed.positional.empty())
         return UsageError(err, "create-multi", "unexpected argument " + parsed.positional[0]);
     CreateMultiOptions options;
@@ -189,8 +205,16 @@ int RunCreateMulti(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     BoardLayout layout;
     PuzzleState puzzle;
     DigitPerm perm;
-    const CreateMultiResult result = CreateMulti(options, layout, puzzle, perm, *random,
-                                                 bar ? progress : CreateMultiProgressFn{});
+    const CreateMultiProgressFn shown = bar ? progress : CreateMultiProgressFn{};
+    CreateMultiResult result;
+    if (grade) {
+        BuildBoard(layout, puzzle);
+        GradedCreator graded(layout);
+        result = CreateMulti(
+            options, [&] { return graded.Create(*grade, puzzle, perm, *random); }, shown);
+    } else {
+        result = CreateMulti(options, layout, puzzle, perm, *random, shown);
+    }
     if (bar) std::cerr << "\n";
     if (!result.notice.empty())
         err << kProgram << " create-multi: " << OneLine(result.notice) << "\n";
@@ -244,7 +268,7 @@ int RunCheck(const ToolArgs& args, std::ostream& out, std::ostream& err) {
             << " does not appear to have any puzzles\n";
         return 1;
     }
-    out << check.Summary() << "\n";
+    out << check.Summary() << "\n" << GradeSummary(args[0]) << "\n";
     if (check.bad == 0) return 0;
     err << kProgram << " check: " << check.bad << (check.bad == 1 ? " bad line" : " bad lines")
         << "; the first:\n";

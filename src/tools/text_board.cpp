@@ -22,7 +22,7 @@ std::string TextBoard(const BoardLayout& layout, const PuzzleState& puzzle, bool
         const int row = layout.CellRow[cell];
         const int col = layout.CellCol[cell];
         const std::string& text = puzzle.Solution[row][col];
-        if (text.empty() || (!showSolution && layout.Given[row][col] != 1)) return blank;
+        if (text.empty() || (!showSolution && puzzle.Shown[row][col] != 1)) return blank;
         return text[0];
     };
     for (int h = 1; h <= layout.HexTotal; ++h) {

@@ -10,6 +10,7 @@
 #include "puzzlefiles/line_scanner.h"
 #include "puzzlefiles/puzzle_loader.h"
 #include "tools/generator_commands.h"
+#include "tools/grade_commands.h"
 #include "tools/terminal_text.h"
 #include "tools/text_board.h"
 
@@ -71,6 +72,13 @@ const std::vector<ToolCommand>& ToolCommands() {
          "its clues. Prints \"N lines, V valid, U unique, D distinct\" and exits non-zero\n"
          "when a line is invalid or not unique, naming the first such lines.\n",
          RunCheck},
+        {"grade", "grade FILE [--lines] [--stats]",
+         "Counts the puzzles of FILE per grade: Easy, Medium, Hard, Expert.",
+         "\nThe grade comes from the moves a player needs: --lines prints each line's number\n"
+         "and grade, --stats adds the rounds of moves, the rounds with one move left and\n"
+         "how often pairs and candidates were needed. Exits non-zero when a line is no\n"
+         "valid puzzle.\n",
+         RunGrade},
     };
     return commands;
 }
@@ -136,7 +144,7 @@ int RunShow(const ToolArgs& args, std::ostream& out, std::ostream& err) {
     BuildBoard(layout, puzzle);
     // The count and the line in one pass over the file.
     const std::size_t boardCells = static_cast<std::size_t>(6) * layout.HexTotal;
-    const LineScan scan = CountAndKeepLine(path, number, boardCells);
+    const LineScan scan = CountAndKeepLine(path, number, PuzzleLineKeepChars(boardCells));
     const int count = scan.readable ? PuzzleCountOf(scan.lines) : 0;
     if (count == 0) {
         if (!scan.readable)
@@ -154,8 +162,11 @@ int RunShow(const ToolArgs& args, std::ostream& out, std::ostream& err) {
             << (count == 1 ? " puzzle" : " puzzles") << "; there is no puzzle " << number << "\n";
         return 1;
     }
-    PlacePuzzleLine(layout, puzzle, scan.text);
+    const std::string viewProblem = PlacePuzzleLine(layout, puzzle, scan.text);
     const int n = number == -1 ? count : static_cast<int>(number);
+    if (!viewProblem.empty())
+        err << kProgram << " show: puzzle " << n << ": " << viewProblem
+            << "; the outer sides are shown\n";
     // A line of a binary file must not reach the terminal as control characters.
     std::string board = TextBoard(layout, puzzle, solution);
     for (char& c : board)

@@ -26,7 +26,7 @@ CellReading ReadCell(const BoardLayout& layout, const PuzzleState& puzzle, int i
     reading.row = layout.CellRow[cell];
     reading.col = layout.CellCol[cell];
     reading.name = QStringLiteral("Hexagon %1, side %2").arg(hex).arg(side);
-    reading.clue = layout.Given[reading.row][reading.col] == 1;
+    reading.clue = puzzle.Shown[reading.row][reading.col] == 1;
     const std::string& digit = reading.clue ? puzzle.Solution[reading.row][reading.col]
                                             : puzzle.Entry[reading.row][reading.col];
     reading.value = digit.empty() ? QStringLiteral("empty") : QString::fromStdString(digit);

@@ -61,7 +61,7 @@ void DrawDigits(QPainter& painter, const BoardScene& scene, int showSolution) {
             const int row = layout.CellRow[cell];
             const int col = layout.CellCol[cell];
             const std::string* text = nullptr;
-            if (showSolution == 1 || layout.Given[row][col] == 1) {
+            if (showSolution == 1 || scene.puzzle.Shown[row][col] == 1) {
                 text = &scene.puzzle.Solution[row][col];
                 painter.setPen(fixed);
                 painter.setFont(clueFont);

@@ -46,8 +46,8 @@ HexSide CellHexSide(const BoardLayout& layout, int row, int col) {
     return {(tag[0] - '0') * 10 + (tag[1] - '0'), tag[2] - '0'};
 }
 
-CursorPlace StepOpenCell(const BoardLayout& layout, const BoardGeometry& geometry, int curRow,
-                         int curCol, int step) {
+CursorPlace StepOpenCell(const BoardLayout& layout, const PuzzleState& puzzle,
+                         const BoardGeometry& geometry, int curRow, int curCol, int step) {
     const int cells = std::clamp(layout.HexTotal, 0, kHexMax) * 6;
     if (cells == 0 || step == 0) return {};
     // Position in reading order; "before the first" when nothing is selected.
@@ -62,13 +62,14 @@ CursorPlace StepOpenCell(const BoardLayout& layout, const BoardGeometry& geometr
         if (cell < 1 || cell > kCellsMax) continue;
         const int row = layout.CellRow[cell];
         const int col = layout.CellCol[cell];
-        if (layout.Given[row][col] != 1) return MarkerPlace(layout, geometry, row, col);
+        if (puzzle.Shown[row][col] != 1) return MarkerPlace(layout, geometry, row, col);
     }
     return {};
 }
 
-CursorPlace MoveCursor(const BoardLayout& layout, const BoardGeometry& geometry, int curRow,
-                       int curCol, std::string_view direction) {
+CursorPlace MoveCursor(const BoardLayout& layout, const PuzzleState& puzzle,
+                       const BoardGeometry& geometry, int curRow, int curCol,
+                       std::string_view direction) {
     CursorPlace place;
     if (curRow == 0) return place;
 
@@ -81,7 +82,7 @@ CursorPlace MoveCursor(const BoardLayout& layout, const BoardGeometry& geometry,
     if (direction == "U") --row;
     if (row < 0 || row > kGridRowsMax || col < 0 || col > kGridColsMax) return place;
     if (step) {
-        if (layout.Given[row][col] == 1 || CellHexSide(layout, row, col).hex < 1) return place;
+        if (puzzle.Shown[row][col] == 1 || CellHexSide(layout, row, col).hex < 1) return place;
     }
 
     return MarkerPlace(layout, geometry, row, col);

@@ -26,15 +26,15 @@ GridBox GridBoxAt(const BoardLayout& layout, const BoardGeometry& geometry, doub
     return {clamp(row), clamp(col)};
 }
 
-PointerTarget FindPointerTarget(const BoardLayout& layout, const BoardGeometry& geometry, double x,
-                                double y) {
+PointerTarget FindPointerTarget(const BoardLayout& layout, const PuzzleState& puzzle,
+                                const BoardGeometry& geometry, double x, double y) {
     const GridBox box = GridBoxAt(layout, geometry, x, y);
     PointerTarget target;
     target.row = box.row;
     target.col = box.col;
     if (!InTables(box.row, box.col)) return target;  // off the board
 
-    if (layout.Given[box.row][box.col] == 1) {
+    if (puzzle.Shown[box.row][box.col] == 1) {
         target.kind = PointerTarget::Kind::GivenCell;
         return target;
     }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "board/board_layout.h"
+#include "board/puzzle_state.h"
 #include "view/board_geometry.h"
 
 namespace lumeta {
@@ -32,8 +33,8 @@ struct PointerTarget {
     double markerLeft = 0;  // OpenCell: the marker's top-left corner, twips
     double markerTop = 0;
 };
-PointerTarget FindPointerTarget(const BoardLayout& layout, const BoardGeometry& geometry, double x,
-                                double y);
+PointerTarget FindPointerTarget(const BoardLayout& layout, const PuzzleState& puzzle,
+                                const BoardGeometry& geometry, double x, double y);
 
 // The status line over a cell: "Hex = 4, Cell= 2".
 std::string PointerStatusText(int hex, int side);

@@ -125,8 +125,8 @@ class MonkeyTest : public WindowTest {
     void CheckInvariants() {
         const GameState& s = S();
         if (s.selection.HasCell()) {
-            EXPECT_EQ(s.layout.Given[s.selection.CurRow][s.selection.CurCol], 0)
-                << "the selection rests on a given cell";
+            EXPECT_EQ(s.puzzle.Shown[s.selection.CurRow][s.selection.CurCol], 0)
+                << "the selection rests on a shown cell";
         }
         for (const auto& row : s.puzzle.Entry)
             for (const std::string& entry : row)

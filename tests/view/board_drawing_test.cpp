@@ -124,7 +124,7 @@ TEST_F(BoardRendering, ShowsGivenDigitsAndEntriesAsPlayedAndEverySolutionDigitWh
             EXPECT_GT(CountNear(solution, Box(row, col), kTestFixed), 3);
         }
     Board allGiven = board;
-    for (auto& row : allGiven.layout.Given)
+    for (auto& row : allGiven.puzzle.Shown)
         row.fill(1);
     EXPECT_EQ(RenderBoard(allGiven, appearance, 15, 0), solution);
 
