@@ -1,7 +1,7 @@
 // Start-up to first paint, timed from outside as whole processes: the game window, or a
 // minimal window with one label as the yardstick. Each quits as soon as it has painted.
 //
-//   for i in $(seq 40); do /usr/bin/time -f %e build/bin/startup_probe game; \
+//   for i in $(seq 40); do /usr/bin/time -f %e build/bin/startup_probe game;
 //       /usr/bin/time -f %e build/bin/startup_probe label; done
 //
 // "eager" sets the printer up before the first paint, as start-up once did, to see what
