@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <algorithm>
 #include <map>
+#include <utility>
 
 #include "controls/twips.h"
 #include "view/board_picture.h"
@@ -190,6 +191,19 @@ int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const {
 }
 
 }  // namespace
+
+namespace {
+ReaderListener readerListener = nullptr;
+}
+
+ReaderListener ListenToBoardEvents(ReaderListener listener) {
+    return std::exchange(readerListener, listener);
+}
+
+void TellReader(QAccessibleEvent& event) {
+    if (readerListener) readerListener(&event);
+    QAccessible::updateAccessibility(&event);
+}
 
 QAccessibleInterface* BoardAccessibleFactory(const QString& className, QObject* object) {
     if (className == QLatin1String("lumeta::BoardPicture") && object && object->isWidgetType())

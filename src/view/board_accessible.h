@@ -5,6 +5,7 @@
 #include "board/board_layout.h"
 #include "board/puzzle_state.h"
 
+class QAccessibleEvent;
 class QAccessibleInterface;
 class QObject;
 
@@ -28,5 +29,12 @@ int ReadingIndexOf(const BoardLayout& layout, int row, int col);
 // The accessible side of the board picture: the board is a table whose children are its
 // compartments, each a cell with its hexagon and side as name and its digit as value.
 QAccessibleInterface* BoardAccessibleFactory(const QString& className, QObject* object);
+
+// Everything the board tells a screen reader goes through TellReader. A listener sees each
+// event before it is sent on (Qt sends nothing on while no reader is active, so a test
+// cannot watch Qt's own hook); installing one returns the one it replaces.
+using ReaderListener = void (*)(QAccessibleEvent* event);
+ReaderListener ListenToBoardEvents(ReaderListener listener);
+void TellReader(QAccessibleEvent& event);
 
 }  // namespace lumeta

@@ -76,14 +76,23 @@ int BoardPicture::SelectedIndex() const {
 
 void BoardPicture::AnnounceSelection() {
     const int index = SelectedIndex();
-    if (index < 0) return;
+    // The reader is on that compartment already: a pointer moving within it tells nothing.
+    if (index < 0 || index == toldFocus_) return;
     QAccessibleEvent selected(this, QAccessible::Selection);
     selected.setChild(index);
-    QAccessible::updateAccessibility(&selected);
-    if (!hasFocus()) return;
+    TellReader(selected);
+    // Just given the focus, the board tells the reader once that focus event is out.
+    if (!focusPending_) AnnounceFocus();
+}
+
+void BoardPicture::AnnounceFocus() {
+    focusPending_ = false;
+    const int index = SelectedIndex();
+    if (index < 0 || !hasFocus()) return;
     QAccessibleEvent focus(this, QAccessible::Focus);
     focus.setChild(index);
-    QAccessible::updateAccessibility(&focus);
+    TellReader(focus);
+    toldFocus_ = index;
 }
 
 void BoardPicture::AnnounceChanges() {
@@ -98,14 +107,17 @@ void BoardPicture::AnnounceChanges() {
         changed.push_back(index);
     }
     // A typed digit or an undo changes one compartment and is told at once; a new or reset
-    // board is read by walking it.
+    // board is read by walking it, from whichever compartment is selected next.
+    if (changed.size() > 1) toldFocus_ = -1;
     if (changed.size() != 1) return;
-    QAccessibleValueChangeEvent value(this, announced_[changed[0]].toInt());
-    value.setChild(changed[0]);
-    QAccessible::updateAccessibility(&value);
+    // The description first: a reader speaks the cell on the value change and must not
+    // read its old "empty, to fill" or "your entry" from its cache.
     QAccessibleEvent description(this, QAccessible::DescriptionChanged);
     description.setChild(changed[0]);
-    QAccessible::updateAccessibility(&description);
+    TellReader(description);
+    QAccessibleValueChangeEvent value(this, announced_[changed[0]].toInt());
+    value.setChild(changed[0]);
+    TellReader(value);
 }
 
 QColor BoardPicture::InitialBackground() const {
@@ -148,11 +160,17 @@ void BoardPicture::paintEvent(QPaintEvent* event) {
 void BoardPicture::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     update();
+    // Qt tells the reader the whole board took the focus after this returns; the selected
+    // compartment is told after that, so the reader lands on it and follows its digit.
+    focusPending_ = true;
+    toldFocus_ = -1;
+    QMetaObject::invokeMethod(this, &BoardPicture::AnnounceFocus, Qt::QueuedConnection);
 }
 
 void BoardPicture::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     update();
+    toldFocus_ = -1;
 }
 
 void BoardPicture::resizeEvent(QResizeEvent* event) {

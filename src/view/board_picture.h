@@ -86,6 +86,8 @@ class BoardPicture : public QWidget {
     QColor InitialBackground() const;
     // Tells a screen reader which compartments a drawing changed.
     void AnnounceChanges();
+    // Gives the reader's focus to the selected compartment while the board has the focus.
+    void AnnounceFocus();
 
     int twipsPerPixelX_ = 15;
     int twipsPerPixelY_ = 15;
@@ -100,6 +102,8 @@ class BoardPicture : public QWidget {
     const BoardGeometry* geometry_ = nullptr;
     const Selection* selection_ = nullptr;
     std::vector<QString> announced_;  // each compartment's value as last told
+    bool focusPending_ = false;       // focus came in; the selected cell is told soon
+    int toldFocus_ = -1;              // the compartment the reader was last told has focus
 };
 
 // Drawing positions for the board as built, measured in the picture's current font at the

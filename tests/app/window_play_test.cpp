@@ -1,5 +1,7 @@
 #include <functional>
 #include <limits>
+#include <map>
+#include <utility>
 
 #include "app/about_form.h"
 #include "app/navigation.h"
@@ -10,6 +12,7 @@
 #include "output/prnt_form.h"
 #include "output/puzzle_printing.h"
 #include "support/board_fixture.h"
+#include "view/board_accessible.h"
 #include "window_fixture.h"
 
 namespace lumeta {
@@ -240,9 +243,36 @@ QStringList Unnamed(QAccessibleInterface* node, const QString& path = {}) {
     return found;
 }
 
+// What the board tells a screen reader while installed: the focus moves and changed values
+// and descriptions, each with the name of the cell it is about.
+class ToldToReader {
+  public:
+    ToldToReader() : previous_(ListenToBoardEvents(Tell)) { told().clear(); }
+    ~ToldToReader() { ListenToBoardEvents(previous_); }
+    QStringList Take() { return std::exchange(told(), {}); }
+
+  private:
+    static QStringList& told() {
+        static QStringList list;
+        return list;
+    }
+    static void Tell(QAccessibleEvent* event) {
+        static const std::map<QAccessible::Event, QString> kinds = {
+            {QAccessible::Focus, "focus"},
+            {QAccessible::DescriptionChanged, "description"},
+            {QAccessible::ValueChanged, "value"}};
+        const auto kind = kinds.find(event->type());
+        QAccessibleInterface* about = event->accessibleInterface();
+        if (kind != kinds.end() && about)
+            told() << kind->second + " " + about->text(QAccessible::Name);
+    }
+    ReaderListener previous_;
+};
+
 TEST_F(PlayTest, AScreenReaderReadsEveryCompartmentFollowsTheSelectionAndFindsEveryControlNamed) {
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    ToldToReader reader;
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(form->Picture1);
     ASSERT_NE(board, nullptr);
     ASSERT_EQ(board->childCount(), 42);
@@ -269,6 +299,22 @@ TEST_F(PlayTest, AScreenReaderReadsEveryCompartmentFollowsTheSelectionAndFindsEv
     Release(Qt::Key_Left);  // hexagon 1, side 5: the focus follows
     EXPECT_EQ(board->focusChild(), board->child(4));
     EXPECT_FALSE(board->child(3)->state().focused);
+    // The reader hears each move and each digit, the new description before the value.
+    QCoreApplication::processEvents();
+    EXPECT_EQ(reader.Take(),
+              QStringList({"focus Hexagon 1, side 4", "description Hexagon 1, side 4",
+                           "value Hexagon 1, side 4", "focus Hexagon 1, side 5"}));
+    // Back on the board the reader lands on the selected cell, told after Qt tells it the
+    // whole board took the focus.
+    form->cmdverify->setFocus(Qt::TabFocusReason);
+    form->Picture1->setFocus(Qt::BacktabFocusReason);
+    EXPECT_EQ(reader.Take(), QStringList());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(reader.Take(), QStringList({"focus Hexagon 1, side 5"}));
+    // Moving within a compartment tells nothing new.
+    PointAt(3, 6);
+    MovePointer(BoxPixels(3, 6).center() + QPoint(1, 0));
+    EXPECT_EQ(reader.Take(), QStringList({"focus Hexagon 4, side 2"}));
 
     // The picture buttons are push buttons that a reader can press.
     QAccessibleInterface* next = QAccessible::queryAccessibleInterface(form->cmdarrow[2]);
