@@ -26,6 +26,7 @@
 #include "appearance/apply_colours.h"
 #include "appearance/options_form.h"
 #include "appearance/scheme_file.h"
+#include "appearance/window_look.h"
 #include "controls/box_control.h"
 #include "controls/fn_dialog.h"
 #include "controls/msg_form.h"
@@ -254,9 +255,7 @@ void Form1::BuildMenus() {
 
 void Form1::ConnectCommands() {
     connect(mnuloadpuzfile, &QAction::triggered, this, [this] { OpenPuzzleFile(); });
-    connect(mnucolsch, &QAction::triggered, this, [this] {
-        if (optionsForm) optionsForm->exec();
-    });
+    connect(mnucolsch, &QAction::triggered, this, [this] { Options().exec(); });
     connect(mnusaveopts, &QAction::triggered, this, [this] { SaveOptions(); });
     connect(cmdexitx, &QAction::triggered, this, [this] { Exit(); });
     connect(mnucreate, &QAction::triggered, this, [this] { CreateCommand(); });
@@ -317,12 +316,6 @@ void Form1::Startup() {
     s.appearance.BoardFontSize = 10;
     s.scheme.SchemeColours[13] = 0;
 
-    if (!optionsForm) {
-        optionsForm = new OptionsForm(s.scheme, s.appearance, s.folders.DataDir, s.NearBlack, this);
-        connect(optionsForm, &OptionsForm::ApplyChanges, this, [this] { ApplyCommand(); });
-    }
-    optionsForm->ListFonts();
-
     // The message box: the hidden list's background for the box and its buttons, black
     // text, the program's name as its title.
     if (!msgForm) msgForm = new MsgForm(s.scheme, this);
@@ -349,7 +342,6 @@ void Form1::Startup() {
     s.appearance.FixedColour = RGBValue(255, 0, 0);
     s.appearance.GridColour = RGBValue(255, 255, 255);
     s.perm = DigitPerm{};
-    optionsForm->ListSchemes();
 
     s.layout.NumHex = -1;  // no board yet
     ApplyBoardLook();
@@ -475,8 +467,11 @@ void Form1::ApplyColours() {
     targets.labels = {Label1, label4, Statx};
     targets.menuBar = menuBar();
     targets.msgForm = msgForm;
-    if (printing) targets.printWindow = &printing->Form();
-    lumeta::ApplyColours(state_.scheme, state_.appearance, state_.NearBlack, targets);
+    // The print window, made on first use, takes the look then: start-up needs no fonts for it.
+    targets.printWindow = printing ? printing->MadeForm() : nullptr;
+    const WindowLook look =
+        lumeta::ApplyColours(state_.scheme, state_.appearance, state_.NearBlack, targets);
+    if (printing) printing->FormMade = [look](PrntForm& window) { ColourWindow(window, look); };
 }
 
 void Form1::ApplyCommand() {

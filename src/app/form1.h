@@ -102,8 +102,9 @@ class Form1 : public QMainWindow {
     QLabel* label4 = nullptr;  // file name, full path as tooltip
     QLabel* Statx = nullptr;   // status line
     MsgForm* msgForm = nullptr;
-    OptionsForm* optionsForm = nullptr;  // "Lumeta Options", made at start-up
-    FNDialog* gf1 = nullptr;             // the open and save dialogs; never shown as a button
+    // "Lumeta Options", made the first time it is asked for and kept for the run.
+    OptionsForm& Options();
+    FNDialog* gf1 = nullptr;  // the open and save dialogs; never shown as a button
     // The printing commands with the print-dialog object and the print window.
     PuzzlePrinting* printing = nullptr;
     // The printers printing may use: the system's, unless another is set before Startup.
@@ -173,6 +174,7 @@ class Form1 : public QMainWindow {
     void CloseOtherWindows();
 
     GameState state_;
+    OptionsForm* optionsForm_ = nullptr;
     std::unique_ptr<CreatedPuzzleFile> created_;
     RandomSource random_;
     bool busyPointer_ = false;

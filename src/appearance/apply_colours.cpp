@@ -21,8 +21,8 @@ bool KeepsMenuColours(const std::string& schemeName) {
     return upper.find("DEFAULT") != std::string::npos;
 }
 
-void ApplyColours(ColourScheme& scheme, BoardAppearance& appearance, std::uint32_t nearBlack,
-                  const ColourTargets& targets) {
+WindowLook ApplyColours(ColourScheme& scheme, BoardAppearance& appearance, std::uint32_t nearBlack,
+                        const ColourTargets& targets) {
     SchemeSlots& table = scheme.SchemeColours;
     scheme.ButtonSlot = kButtonFaceSlot;
     if (table[kUserButtonSlot] == 0) table[kUserButtonSlot] = table[kButtonFaceSlot];
@@ -64,6 +64,7 @@ void ApplyColours(ColourScheme& scheme, BoardAppearance& appearance, std::uint32
     }
 
     if (targets.printWindow) ColourWindow(*targets.printWindow, look);
+    return look;
 }
 
 }  // namespace lumeta

@@ -15,6 +15,7 @@ namespace lumeta {
 class BoardPicture;
 class BoxControl;
 class MsgForm;
+struct WindowLook;
 
 // The windows and controls that take the scheme's colours and the board font.
 struct ColourTargets {
@@ -33,9 +34,10 @@ struct ColourTargets {
 // window. ButtonSlot becomes 4; an unset user button colour (slot 13 = 0) is taken from
 // slot 4, and a set one (positive as a signed number) replaces slot 4. The menus are
 // painted in slot 3 unless the scheme's name holds "DEFAULT" in any capitals. The board
-// changes colour at its next drawing.
-void ApplyColours(ColourScheme& scheme, BoardAppearance& appearance, std::uint32_t nearBlack,
-                  const ColourTargets& targets);
+// changes colour at its next drawing. Returns the look the windows took, for a window made
+// later.
+WindowLook ApplyColours(ColourScheme& scheme, BoardAppearance& appearance, std::uint32_t nearBlack,
+                        const ColourTargets& targets);
 
 // True when the scheme's name, upper-cased, holds "DEFAULT": such schemes leave the menus
 // as they are.

@@ -122,16 +122,20 @@ MsgForm::MsgForm(const ColourScheme& scheme, QWidget* parent)
         cmd[index] = button;
     }
 
+    setTabOrder(cmd[0], cmd[1]);
+    setTabOrder(cmd[1], cmd[2]);
+}
+
+QLineEdit& MsgForm::InputField() {
+    if (Text1) return *Text1;
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->hide();
     connect(Text1, &QLineEdit::returnPressed, this, [this] {
         if (mode_ == Mode::Input) Choose(0);
     });
-
-    setTabOrder(cmd[0], cmd[1]);
-    setTabOrder(cmd[1], cmd[2]);
     setTabOrder(cmd[2], Text1);
+    return *Text1;
 }
 
 void MsgForm::ApplyLook() {
@@ -183,7 +187,7 @@ void MsgForm::SetButton(int index, const QString& caption, const QString& tag) {
 
 int MsgForm::MsgboxA(const QString& prompt, const QString& style) {
     mode_ = Mode::Message;
-    Text1->hide();
+    if (Text1) Text1->hide();
     ApplyLook();
     prompt_ = FitPrompt(prompt, 2 * kLabelLeft);
     Label1->setText(prompt_);
@@ -210,7 +214,7 @@ int MsgForm::MsgboxA(const QString& prompt, const QString& style) {
 
 QString MsgForm::Inputbox(const QString& prompt, const QString& defaultText, int numeric) {
     mode_ = Mode::Input;
-    Text1->show();
+    InputField().show();
     Text1->setText(defaultText);
     fieldTag_ = defaultText;
     SetDigitsOnly(Text1, false);

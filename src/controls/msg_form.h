@@ -52,7 +52,7 @@ class MsgForm : public QDialog {
     QLabel* Label1 = nullptr;
     std::array<QLabel*, kMessageIconSlots> icons{};
     std::array<QPushButton*, kMessageButtons> cmd{};
-    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text1 = nullptr;  // made by the first Inputbox: a message box never shows it
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -68,6 +68,7 @@ class MsgForm : public QDialog {
     enum class Mode { Message, Input };
 
     void ApplyLook();
+    QLineEdit& InputField();
     void ShowIcon(int slot);
     void HideIcons();
     void SetButton(int index, const QString& caption, const QString& tag);

@@ -62,7 +62,10 @@ PuzzlePrinting::PuzzlePrinting(PrintedGame game, MsgForm& msgForm, QWidget* wind
 PuzzlePrinting::~PuzzlePrinting() = default;
 
 PrntForm& PuzzlePrinting::Form() {
-    if (!form_) form_ = new PrntForm(printDialog_, msgForm_, window_);
+    if (!form_) {
+        form_ = new PrntForm(printDialog_, msgForm_, window_);
+        if (FormMade) FormMade(*form_);
+    }
     return *form_;
 }
 

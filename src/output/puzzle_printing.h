@@ -48,8 +48,11 @@ class PuzzlePrinting : public QObject {
 
     CurrentPrinter& Printer() { return printer_; }
     clsPrintDialog& PrintDialog() { return printDialog_; }
-    // The print window, made on first use.
+    // The print window, made on first use; MadeForm is null until then.
     PrntForm& Form();
+    PrntForm* MadeForm() const { return form_; }
+    // Gives the print window the game window's look once it is made.
+    std::function<void(PrntForm&)> FormMade;
 
     // Ranges of at least this many puzzles show their progress, with a Cancel button.
     static constexpr int kProgressFrom = 20;

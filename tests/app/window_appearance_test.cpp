@@ -1,6 +1,9 @@
 #include "appearance/colour_picker.h"
 #include "appearance/options_form.h"
 #include "appearance/scheme_file.h"
+#include "controls/msg_form.h"
+#include "output/prnt_form.h"
+#include "output/puzzle_printing.h"
 #include "window_fixture.h"
 
 namespace lumeta {
@@ -51,12 +54,12 @@ class AppearanceTest : public WindowTest {
     // "Edit Options": `act` works the dialog while it is up, then it is closed.
     void WorkOptions(std::function<void(OptionsForm&)> act) {
         QTimer::singleShot(0, form, [this, act] {
-            OptionsForm& options = *form->optionsForm;
+            OptionsForm& options = form->Options();
             if (QTest::qWaitFor([&] { return options.isVisible(); })) act(options);
             Release(options.Command2);
         });
         form->mnucolsch->trigger();
-        EXPECT_FALSE(form->optionsForm->isVisible());
+        EXPECT_FALSE(form->Options().isVisible());
     }
 };
 
@@ -78,8 +81,8 @@ TEST_F(AppearanceTest, StartUpFromAnotherFolderListsTheSchemesAndPutsTheNamedOne
     WritePuzzles("puzzles.txt", 2);
     Start();
     const std::vector<std::string> names = ListSchemes(LUMETA_DATA_DIR "/all.col");
-    ASSERT_EQ(form->optionsForm->Combo1->count(), static_cast<int>(names.size()));
-    EXPECT_EQ(form->optionsForm->Combo1->itemText(1), Q(names[1]));
+    ASSERT_EQ(form->Options().Combo1->count(), static_cast<int>(names.size()));
+    EXPECT_EQ(form->Options().Combo1->itemText(1), Q(names[1]));
 
     EXPECT_EQ(S().scheme.SchemeColours[2], harbour[2]);
     EXPECT_EQ(S().scheme.SchemeColours[13], harbour[4]);  // the unset user colour
@@ -93,11 +96,11 @@ TEST_F(AppearanceTest, StartUpFromAnotherFolderListsTheSchemesAndPutsTheNamedOne
     EXPECT_EQ(popup.pixelColor(popup.width() - 4, popup.height() / 2), Colour(harbour[3]));
     form->msgForm->cmd[0]->resize(60, 23);
     ExpectFlatFace(form->msgForm->cmd[0], Colour(harbour[4]));
-    form->optionsForm->show();
-    const QImage frame = form->optionsForm->Frame1->grab().toImage();
-    for (int y = form->optionsForm->Frame1->fontMetrics().height() + 6; y < frame.height() - 3; ++y)
+    form->Options().show();
+    const QImage frame = form->Options().Frame1->grab().toImage();
+    for (int y = form->Options().Frame1->fontMetrics().height() + 6; y < frame.height() - 3; ++y)
         ASSERT_EQ(frame.pixelColor(4, y), Colour(harbour[2])) << y;  // left of its controls
-    form->optionsForm->hide();
+    form->Options().hide();
     for (BoxControl* button : {form->cmdload, form->cmdarrow[1], form->cmdverify, form->cmdundo})
         EXPECT_EQ(button->BackColor(), harbour[4]) << button->objectName().toStdString();
     EXPECT_EQ(form->msgForm->BackColor(), harbour[2]);
@@ -226,6 +229,19 @@ TEST_F(AppearanceTest, APickedSchemeLeavesTheWindowAsItWasUntilApplied) {
     EXPECT_EQ(S().scheme.SchemeName, "xp.col");
 }
 
+TEST_F(AppearanceTest, WindowsTheFirstPictureDoesNotNeedAreMadeOnFirstUseInTheLookAppliedLast) {
+    WriteLook("harbour.col");
+    WritePuzzles("puzzles.txt", 2);
+    Start();
+    EXPECT_TRUE(form->findChildren<OptionsForm*>().isEmpty());
+    EXPECT_EQ(form->printing->MadeForm(), nullptr);
+    EXPECT_EQ(form->msgForm->Text1, nullptr);
+    // A scheme looked at in the options dialog but not applied stays off the print window.
+    WorkOptions([](OptionsForm& options) { Pick(options, "meadow"); });
+    const QWidget& printWindow = form->printing->Form();
+    EXPECT_EQ(printWindow.palette().color(QPalette::Window), Colour(Shipped("harbour.col")[2]));
+}
+
 TEST_F(AppearanceTest, WithoutASchemeFileTheListIsEmptyAndTheLoaderSaysSoOnce) {
     fs::remove(AppDir() + "all.col");
     WriteLook("harbour.col");
@@ -234,7 +250,7 @@ TEST_F(AppearanceTest, WithoutASchemeFileTheListIsEmptyAndTheLoaderSaysSoOnce) {
     EXPECT_EQ(texts, QStringList{"Colour Scheme: harbour.col not found"});
     EXPECT_EQ(boxes, QStringList{"icon 4: Ok"});
     EXPECT_EQ(S().scheme.SchemeName, "xp.col");
-    EXPECT_EQ(form->optionsForm->Combo1->count(), 0);
+    EXPECT_EQ(form->Options().Combo1->count(), 0);
     // The windows keep the system's colours and text.
     EXPECT_EQ(Background(), QApplication::palette().color(QPalette::Button));
     EXPECT_EQ(form->Statx->palette().color(QPalette::WindowText),

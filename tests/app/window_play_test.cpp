@@ -328,12 +328,12 @@ TEST_F(PlayTest, AScreenReaderReadsEveryCompartmentFollowsTheSelectionAndFindsEv
         "Well done");
 
     // Every control of every window has a name of its own.
-    form->optionsForm->show();
+    form->Options().show();
     form->printing->Form().show();
     AboutForm about;
     about.show();
     for (QWidget* window :
-         {static_cast<QWidget*>(form), static_cast<QWidget*>(form->optionsForm),
+         {static_cast<QWidget*>(form), static_cast<QWidget*>(&form->Options()),
           static_cast<QWidget*>(&form->printing->Form()), static_cast<QWidget*>(&about)}) {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
         EXPECT_EQ(Unnamed(QAccessible::queryAccessibleInterface(window)), QStringList())
