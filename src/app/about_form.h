@@ -4,7 +4,7 @@
 #include <QPixmap>
 #include <cstdint>
 
-#include "appearance/colour_scheme.h"
+#include "controls/colour_scheme.h"
 
 class QLabel;
 class QPlainTextEdit;

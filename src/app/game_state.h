@@ -5,10 +5,10 @@
 
 #include "app/app_folders.h"
 #include "app/recent_files.h"
-#include "appearance/colour_scheme.h"
 #include "board/board_layout.h"
 #include "board/puzzle_state.h"
 #include "board/undo_list.h"
+#include "controls/colour_scheme.h"
 #include "controls/colour_value.h"
 #include "generator/puzzle_generator.h"
 #include "puzzlefiles/current_puzzle.h"

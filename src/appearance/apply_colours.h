@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "appearance/colour_scheme.h"
+#include "controls/colour_scheme.h"
 #include "view/board_appearance.h"
 
 class QLabel;

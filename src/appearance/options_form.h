@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "appearance/colour_scheme.h"
+#include "controls/colour_scheme.h"
 #include "view/board_appearance.h"
 
 class QComboBox;

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "appearance/colour_scheme.h"
+#include "controls/colour_scheme.h"
 
 namespace lumeta {
 

@@ -3,7 +3,7 @@
 #include <QPalette>
 #include <cstdint>
 
-#include "appearance/colour_scheme.h"
+#include "controls/colour_scheme.h"
 
 class QMenuBar;
 class QWidget;

@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-#include "appearance/colour_scheme.h"
+#include "controls/colour_scheme.h"
 #include "controls/message_style.h"
 
 class QLabel;
