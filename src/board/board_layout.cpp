@@ -1,5 +1,6 @@
 #include "board/board_layout.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "board/num_text.h"
@@ -108,6 +109,13 @@ std::string HexSideTag(int hex, int side) {
 
 bool IsKnownHexCount(int numHex) {
     return numHex == 7 || numHex == 10 || numHex == 14 || numHex == 19;
+}
+
+int BoardHexagonsForLine(std::string_view line) {
+    const std::size_t solution = std::min(line.find(' '), line.size());
+    for (const int numHex : {7, 10, 14, 19})
+        if (solution == static_cast<std::size_t>(6 * numHex)) return numHex;
+    return 0;
 }
 
 void BuildBoard(BoardLayout& layout, PuzzleState& puzzle) {

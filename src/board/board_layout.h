@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace lumeta {
 
@@ -48,6 +49,11 @@ void BuildBoard(BoardLayout& layout, PuzzleState& puzzle);
 
 // True for the hexagon counts BuildBoard knows.
 bool IsKnownHexCount(int numHex);
+
+// The hexagon count of the board a puzzle line is for, told by the length of its solution
+// (the characters before the first blank, or the whole line): 42, 60, 84 or 114 for 7, 10,
+// 14 or 19 hexagons; 0 when the length fits no board.
+int BoardHexagonsForLine(std::string_view line);
 
 // Side of the hexagon whose cell is (row, col) relative to its origin, as the layout
 // defines it: the cell's offset and its outward neighbour.

@@ -127,6 +127,24 @@ TEST(BuildBoard, SmallerBoardAfterALargerOneLeavesNothingOutsideItsGrid) {
         EXPECT_EQ(board.layout.HexCell[h][1], 0);
 }
 
+TEST(BoardHexagonsForLine, IsToldByTheLengthOfTheSolutionBeforeAnyBlank) {
+    const std::string d60(60, '3');
+    const struct {
+        std::string line;
+        int numHex;
+    } cases[] = {{std::string(42, '1'), 7},
+                 {d60, 10},
+                 {d60 + " " + std::string(60, '.'), 10},
+                 {std::string(84, '2') + " ", 14},
+                 {std::string(114, '6'), 19},
+                 {std::string(41, '1'), 0},
+                 {std::string(43, '1'), 0},
+                 {" " + std::string(42, '1'), 0},
+                 {"", 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(BoardHexagonsForLine(c.line), c.numHex) << c.line;
+}
+
 TEST(NumText, WritesNumbersWithoutAndWithALeadingBlank) {
     EXPECT_EQ(NumText(25), "25");
     EXPECT_EQ(BlankNumText(17), " 17");
