@@ -41,6 +41,8 @@ std::string Reason(const IndexedBoard& board, const KnownDigits& known,
     if (step.kind == MoveKind::Pair) return head + "a pair in its hexagon leaves only " + d;
     if (step.kind == MoveKind::Candidates)
         return head + "candidates of touching sides leave only " + d;
+    if (step.kind == MoveKind::Trial)
+        return head + "a candidate tried elsewhere led to a contradiction";
     if (t >= 0 && known[t] != 0 && !step.onlyPlace)
         return head + "it touches the " + NumText(known[t]) + " of hex " + NumText(t / 6 + 1) +
                " (sum 7)";

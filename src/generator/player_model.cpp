@@ -151,9 +151,7 @@ bool PlayerModel::ApplyCandidates(const KnownDigits& known) {
     return changed;
 }
 
-SolveStats PlayerModel::Solve(KnownDigits& known) {
-    SolveStats stats;
-    Start(known);
+PlayerModel::Outcome PlayerModel::Run(KnownDigits& known, SolveStats& stats, bool trials) {
     std::array<int, kCellIndexMax> found{};
     int open = 0;
     for (int i = 0; i < board_.cellCount; ++i)
@@ -162,13 +160,17 @@ SolveStats PlayerModel::Solve(KnownDigits& known) {
         Step first;
         found.fill(0);
         const int singles = FindEasiest(known, first, &found);
+        if (inTrial_ && Contradicts(known)) return Outcome::Contradiction;
         if (singles > 0) {
             ++stats.rounds;
             if (singles == 1) ++stats.onlyOneLeft;
             if (first.kind == MoveKind::CrossSingle) ++stats.crossRounds;
             for (int i = 0; i < board_.cellCount; ++i) {
                 if (found[i] == 0) continue;
-                if (placed_[HexOf(i)] & DigitBit(found[i])) return stats;  // a contradiction
+                if (placed_[HexOf(i)] & DigitBit(found[i])) return Outcome::Contradiction;
+                const int t = board_.touch[i];
+                if (t >= 0 && known[t] != 0 && known[t] + found[i] != 7)
+                    return Outcome::Contradiction;
                 known[i] = found[i];
                 cand_[i] = DigitBit(found[i]);
                 placed_[HexOf(i)] |= DigitBit(found[i]);
@@ -185,20 +187,69 @@ SolveStats PlayerModel::Solve(KnownDigits& known) {
             ++stats.candidateSteps;
             continue;
         }
-        return stats;  // stuck
+        if (trials && ApplyTrial(known)) {
+            ++stats.trialSteps;
+            continue;
+        }
+        return Outcome::Stuck;
     }
-    stats.solved = true;
+    return Outcome::Solved;
+}
+
+// An open compartment without a candidate, or a digit a hexagon lacks with no place left.
+bool PlayerModel::Contradicts(const KnownDigits& known) const {
+    for (int h = 1; h <= board_.hexTotal; ++h) {
+        const int base = (h - 1) * 6;
+        DigitSet room = placed_[h];
+        for (int k = 0; k < 6; ++k) {
+            if (known[base + k] != 0) continue;
+            if (cand_[base + k] == 0) return true;
+            room |= cand_[base + k];
+        }
+        if (room != kAllDigits) return true;
+    }
+    return false;
+}
+
+// The first compartment of two candidates where one of them, tried, meets a contradiction:
+// that candidate is struck. The try runs on a copy and changes nothing else.
+bool PlayerModel::ApplyTrial(const KnownDigits& known) {
+    for (int i = 0; i < board_.cellCount; ++i) {
+        if (known[i] != 0 || DigitCount(cand_[i]) != 2) continue;
+        for (DigitSet rest = cand_[i]; rest != 0; rest &= rest - 1) {
+            const DigitSet bit = rest & static_cast<DigitSet>(-rest);
+            PlayerModel trial(*this);
+            trial.inTrial_ = true;
+            KnownDigits guess = known;
+            guess[i] = SingleDigit(bit);
+            trial.cand_[i] = bit;
+            trial.placed_[HexOf(i)] |= bit;
+            SolveStats ignored;
+            if (trial.Run(guess, ignored, false) == Outcome::Contradiction) {
+                cand_[i] = RemoveDigits(cand_[i], bit);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+SolveStats PlayerModel::Solve(KnownDigits& known) {
+    SolveStats stats;
+    Start(known);
+    stats.solved = Run(known, stats, trials_) == Outcome::Solved;
     return stats;
 }
 
 PlayerModel::Step PlayerModel::NextStep(const KnownDigits& known) {
     Start(known);
-    bool pairs = false, candidates = false;
+    bool pairs = false, candidates = false, tried = false;
     for (;;) {
         Step first;
         if (FindEasiest(known, first, nullptr) > 0) {
             if (pairs) first.kind = MoveKind::Pair;
             if (candidates) first.kind = MoveKind::Candidates;
+            if (tried) first.kind = MoveKind::Trial;
             return first;
         }
         if (ApplyPairs()) {
@@ -209,12 +260,16 @@ PlayerModel::Step PlayerModel::NextStep(const KnownDigits& known) {
             candidates = true;
             continue;
         }
+        if (trials_ && ApplyTrial(known)) {
+            tried = true;
+            continue;
+        }
         return {};
     }
 }
 
 Grade GradeOf(const SolveStats& stats, bool hidesOuterClue) {
-    const bool candidates = stats.pairSteps > 0 || stats.candidateSteps > 0;
+    const bool candidates = stats.pairSteps > 0 || stats.candidateSteps > 0 || stats.trialSteps > 0;
     if (hidesOuterClue && candidates) return Grade::Expert;
     if (candidates || stats.crossRounds >= kHardCrossRounds || stats.rounds >= kHardRounds)
         return Grade::Hard;

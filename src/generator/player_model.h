@@ -24,6 +24,7 @@ enum class MoveKind {
     CrossSingle,  // the same, counting also the digits the touching hexagon already holds
     Pair,         // two compartments of a hexagon own two digits between them
     Candidates,   // the candidates of touching compartments rule each other out
+    Trial,        // of a compartment's two candidates, one leads to a contradiction
 };
 
 // What solving a puzzle took.
@@ -35,6 +36,7 @@ struct SolveStats {
     int crossRounds = 0;     // rounds that needed the touching hexagons' digits
     int pairSteps = 0;       // times a pair had to be found to go on
     int candidateSteps = 0;  // times candidates over touching sides had to be worked out
+    int trialSteps = 0;      // times a candidate had to be tried to rule it out
 };
 
 // A player's view of the board: the digit of each known cell, 0 where it is open.
@@ -42,9 +44,14 @@ using KnownDigits = std::array<int, kCellIndexMax>;
 
 // A player who fills in only what the shown digits force, trying the easiest kind of
 // move first. Works on cell indices; the tables come from the board as built.
+//
+// On boards larger than seven hexagons the player also tries a candidate when nothing
+// else helps: of a compartment's two candidates, the one that leads to a contradiction
+// by the other moves is ruled out. The seven-hexagon puzzles never need it, and their
+// grades stay as the four kinds of move give them.
 class PlayerModel {
   public:
-    explicit PlayerModel(const IndexedBoard& board) : board_(board) {}
+    explicit PlayerModel(const IndexedBoard& board) : board_(board), trials_(board.hexTotal > 7) {}
 
     // Solves from `known` as far as the moves go; `known` holds the result.
     SolveStats Solve(KnownDigits& known);
@@ -65,6 +72,12 @@ class PlayerModel {
     DigitSet CrossCandidates(const KnownDigits& known, int index) const;
 
   private:
+    enum class Outcome { Solved, Stuck, Contradiction };
+    // The moves from the state Start left, as far as they go. Within a trial the model
+    // looks out for contradictions and tries nothing further.
+    Outcome Run(KnownDigits& known, SolveStats& stats, bool trials);
+    bool Contradicts(const KnownDigits& known) const;
+    bool ApplyTrial(const KnownDigits& known);
     void Start(const KnownDigits& known);
     void Refresh(const KnownDigits& known);
     // The singles of this state: count, and the first one found.
@@ -76,6 +89,8 @@ class PlayerModel {
     bool ApplyCandidates(const KnownDigits& known);
 
     const IndexedBoard& board_;
+    bool trials_;
+    bool inTrial_ = false;
     std::array<DigitSet, kCellIndexMax> cand_{};   // pencil marks kept from move to move
     std::array<DigitSet, kCellIndexMax> basic_{};  // this round's basic candidates
     std::array<DigitSet, kHexMax + 1> placed_{};   // digits known per hexagon, 1-based

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <utility>
 
+#include "generator/big_board_create.h"
 #include "generator/hex_words.h"
 #include "generator/solution_screen.h"
 
@@ -59,6 +60,7 @@ Verdict RunAttempt(const IndexedBoard& board, CandidateGrid& grid) {
 
 long long CreatePuzzle(const BoardLayout& layout, PuzzleState& puzzle, DigitPerm& perm,
                        RandomSource& random, const AttemptHook& perAttempt) {
+    if (layout.HexTotal > 7) return CreateShownPuzzle(layout, puzzle, random, perAttempt);
     const IndexedBoard board = IndexBoard(layout);
     if (board.cellCount == 0) return 0;  // no board built: nothing to make
     const HexWordBoard wordBoard = MakeHexWordBoard(board);

@@ -40,7 +40,8 @@ void SetOpenCandidates(const IndexedBoard& board, CandidateGrid& grid);
 Verdict RunAttempt(const IndexedBoard& board, CandidateGrid& grid);
 
 // Runs attempts until one completes and leaves the solved board in puzzle.Solution.
-// Returns the number of attempts it took.
+// Returns the number of attempts it took. Boards of more than seven hexagons also show
+// inner compartments (see CreateShownPuzzle): puzzle.Shown says which, and HasView is set.
 long long CreatePuzzle(const BoardLayout& layout, PuzzleState& puzzle, DigitPerm& perm,
                        RandomSource& random, const AttemptHook& perAttempt = {});
 
