@@ -79,7 +79,7 @@ CreateMultiResult CreateMulti(const CreateMultiOptions& options, BoardLayout& la
     BuildBoard(layout, puzzle);
     const PuzzleMaker make = [&] {
         CreatePuzzle(layout, puzzle, perm, random, perAttempt);
-        return PuzzleLine(layout, puzzle);
+        return PuzzleLineWithView(layout, puzzle);
     };
     return CreateMulti(options, make, progress);
 }

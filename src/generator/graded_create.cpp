@@ -38,13 +38,20 @@ std::string GradedCreator::Create(Grade grade, PuzzleState& puzzle, DigitPerm& p
                                   RandomSource& random, const AttemptHook& perAttempt) {
     for (;;) {
         CreatePuzzle(layout_, puzzle, perm, random, perAttempt);
-        std::string line = PuzzleLine(layout_, puzzle);
+        // Boards past seven hexagons come with a view field already.
+        const bool withView = layout_.HexTotal > 7;
+        std::string line =
+            withView ? PuzzleLineWithView(layout_, puzzle) : PuzzleLine(layout_, puzzle);
         if (grade == Grade::Expert) {
-            std::string view = line + " " + line;
-            const IndexedBoard& board = grader_.board();
-            for (int i = 0; i < board.cellCount; ++i)
-                if (!board.given[i])
-                    view[static_cast<std::size_t>(board.cellCount + 1 + board.linePos[i])] = '.';
+            std::string view = line;
+            if (!withView) {
+                view = line + " " + line;
+                const IndexedBoard& board = grader_.board();
+                for (int i = 0; i < board.cellCount; ++i)
+                    if (!board.given[i])
+                        view[static_cast<std::size_t>(board.cellCount + 1 + board.linePos[i])] =
+                            '.';
+            }
             if (HideClues(view, random)) return view;
             continue;
         }

@@ -15,12 +15,14 @@ namespace lumeta {
 // fresh puzzles of that grade, with every outer side shown. An Expert puzzle starts from
 // a fresh one and hides its outer clues one by one, in random order, as long as the
 // clues left have one solution (by the exhaustive count) and a player can still reach it;
-// it is kept when it then needs reasoning over candidates.
+// it is kept when it then needs reasoning over candidates. On boards of more than seven
+// hexagons every puzzle shows a few inner compartments besides, in its view field.
 class GradedCreator {
   public:
     explicit GradedCreator(const BoardLayout& layout);
 
-    // The new puzzle's line: the solution, and for Expert its view field after a blank.
+    // The new puzzle's line: the solution, and its view field after a blank for Expert and
+    // on the larger boards.
     // puzzle.Solution holds the solution afterwards.
     std::string Create(Grade grade, PuzzleState& puzzle, DigitPerm& perm, RandomSource& random,
                        const AttemptHook& perAttempt = {});

@@ -2,6 +2,7 @@
 
 #include "board/num_text.h"
 #include "board/puzzle_state.h"
+#include "generator/board_sizes.h"
 #include "generator/indexed_board.h"
 #include "generator/line_set.h"
 #include "generator/puzzle_solver.h"
@@ -25,8 +26,11 @@ LineCheck CheckLine(const IndexedBoard& board, SolutionCounter& counter,
     const bool hasView = !fields.view.empty();
     const std::string_view line = hasView ? fields.solution : wholeLine;
     if (line.size() != length) {
-        check.problem = "has " + NumText(static_cast<long long>(line.size())) +
-                        " characters, not " + NumText(static_cast<long long>(length));
+        // A line no board takes is told so; one of another board's length is not this one's.
+        check.problem = BoardHexagonsForLine(wholeLine) == 0
+                            ? NoBoardProblem(wholeLine)
+                            : "has " + NumText(static_cast<long long>(line.size())) +
+                                  " characters, not " + NumText(static_cast<long long>(length));
         return check;
     }
     for (std::size_t k = 0; k < line.size(); ++k) {
@@ -66,6 +70,13 @@ LineCheck CheckLine(const IndexedBoard& board, SolutionCounter& counter,
     return check;
 }
 
+// The tables of one board size, made once for a whole file.
+struct SizeCheck {
+    explicit SizeCheck(const BoardLayout& layout) : board(IndexBoard(layout)), counter(layout) {}
+    IndexedBoard board;
+    SolutionCounter counter;
+};
+
 }  // namespace
 
 LineCheck CheckPuzzleLine(const BoardLayout& layout, std::string_view line) {
@@ -80,10 +91,19 @@ std::string FileCheck::Summary() const {
 
 FileCheck CheckPuzzleFile(const BoardLayout& layout, const std::string& path, std::size_t keepBad) {
     FileCheck result;
-    // The board and the search's tables once for the whole file. Every distinct line is
+    // The board and the search's tables once for the whole file: the board in hand for
+    // lines of its size, the others' when a line of theirs comes. Every distinct line is
     // kept with its verdict, so a repeated line is counted without proving it again.
-    const IndexedBoard board = IndexBoard(layout);
-    SolutionCounter counter(layout);
+    SizeCheck own(layout);
+    PerBoardSize<SizeCheck> others;
+    const auto checkLine = [&](std::string_view line) {
+        const int hexagons = BoardHexagonsForLine(line);
+        SizeCheck* size = hexagons == own.board.hexTotal ? &own : others.For(hexagons);
+        if (size) return CheckLine(size->board, size->counter, line);
+        LineCheck check;
+        check.problem = NoBoardProblem(line);
+        return check;
+    };
     constexpr unsigned kValid = 1, kUnique = 2;
     DistinctLines seen;
     std::string problem;
@@ -95,7 +115,7 @@ FileCheck CheckPuzzleFile(const BoardLayout& layout, const std::string& path, st
             LineCheck check;
             if (verdict < 0) {
                 ++result.distinct;
-                check = CheckLine(board, counter, line);
+                check = checkLine(line);
                 verdict = (check.valid ? kValid : 0) | (check.unique ? kUnique : 0);
                 seen.Add(line, static_cast<unsigned>(verdict));
             }
@@ -104,7 +124,7 @@ FileCheck CheckPuzzleFile(const BoardLayout& layout, const std::string& path, st
             if (verdict == (kValid | kUnique)) return;
             ++result.bad;
             if (result.firstBad.size() >= keepBad) return;
-            if (check.problem.empty()) check = CheckLine(board, counter, line);  // a repeat
+            if (check.problem.empty()) check = checkLine(line);  // a repeat
             result.firstBad.push_back({result.lines, check.problem});
         },
         problem);

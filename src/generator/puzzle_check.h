@@ -33,6 +33,8 @@ struct FileCheck {
 };
 
 // Checks every line of a puzzle file; distinct counts lines by text, letter case ignored.
+// Each line is checked on the board its length tells: lines of the layout's size on it,
+// lines of another size on a board of theirs, built when the first such line comes.
 FileCheck CheckPuzzleFile(const BoardLayout& layout, const std::string& path,
                           std::size_t keepBad = 10);
 

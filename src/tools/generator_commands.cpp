@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@
 #include "generator/random_source.h"
 #include "generator/text_lines.h"
 #include "tools/grade_commands.h"
+#include "tools/parallel_lines.h"
 #include "tools/terminal_text.h"
 
 namespace lumeta {
@@ -103,21 +105,105 @@ std::string Seconds(double seconds) {
     return std::to_string(whole / 60) + " min " + std::to_string(whole % 60) + " s";
 }
 
+// One stream of new puzzle lines: a board of its own, the generator (or the graded
+// creator) and a random source.
+class LineMaker {
+  public:
+    LineMaker(int hexagons, std::optional<Grade> grade, const RandomSource& random)
+        : random_(random), grade_(grade) {
+        layout_.NumHex = hexagons;
+        BuildBoard(layout_, puzzle_);
+        if (grade_) graded_.emplace(layout_);
+    }
+    LineMaker(const LineMaker&) = delete;
+    LineMaker& operator=(const LineMaker&) = delete;
+
+    std::string Make() {
+        if (graded_) return graded_->Create(*grade_, puzzle_, perm_, random_);
+        CreatePuzzle(layout_, puzzle_, perm_, random_);
+        return PuzzleLineWithView(layout_, puzzle_);
+    }
+
+  private:
+    BoardLayout layout_;  // stays put: the graded creator keeps a reference
+    PuzzleState puzzle_;
+    DigitPerm perm_;
+    RandomSource random_;
+    std::optional<Grade> grade_;
+    std::optional<GradedCreator> graded_;
+};
+
+// The options the create commands share.
+struct MakeOptions {
+    int hexagons = 7;
+    int jobs = 1;
+    std::optional<Grade> grade;
+    std::optional<RandomSource> random;  // set by --seed; else each job reads the clock
+};
+
+// Reads --hexagons, --grade, --jobs and --seed; false after a usage message.
+bool ReadMakeOptions(const ParsedArgs& parsed, const char* command, std::ostream& err,
+                     MakeOptions& options, int& status) {
+    const auto fail = [&](const std::string& problem) {
+        status = UsageError(err, command, problem);
+        return false;
+    };
+    if (!ReadGradeOption(OptionValue(parsed, "--grade"), options.grade)) return fail(kGradeProblem);
+    long long value = 0;
+    if (auto hexagons = OptionValue(parsed, "--hexagons")) {
+        if (!ParseWholeNumber(*hexagons, value) || !IsKnownHexCount(static_cast<int>(value)) ||
+            value != static_cast<int>(value))
+            return fail("--hexagons must be 7, 10, 14 or 19");
+        options.hexagons = static_cast<int>(value);
+    }
+    options.jobs = AvailableJobs();
+    if (auto jobs = OptionValue(parsed, "--jobs")) {
+        if (!ReadCount(*jobs, 1, 1024, value))
+            return fail("--jobs must be a whole number from 1 to 1024");
+        options.jobs = static_cast<int>(value);
+    }
+    if (OptionValue(parsed, "--seed") && !MakeRandomSource(parsed, options.random))
+        return fail("--seed must be a whole number from 0");
+    return true;
+}
+
+// The lines of a run. A seeded run is one stream, the same whatever --jobs says; a run on
+// the clock makes its lines on --jobs threads.
+class RunLines {
+  public:
+    explicit RunLines(const MakeOptions& options) {
+        if (options.random || options.jobs == 1) {
+            single_ = std::make_unique<LineMaker>(
+                options.hexagons, options.grade,
+                options.random ? *options.random : RandomSource::FromClock());
+            return;
+        }
+        parallel_ = std::make_unique<ParallelLines>(options.jobs, [options] {
+            auto maker = std::make_shared<LineMaker>(options.hexagons, options.grade,
+                                                     RandomSource::FromClock());
+            return [maker] { return maker->Make(); };
+        });
+    }
+    std::string Next() { return single_ ? single_->Make() : parallel_->Next(); }
+
+  private:
+    std::unique_ptr<LineMaker> single_;
+    std::unique_ptr<ParallelLines> parallel_;
+};
+
 }  // namespace
 
 int RunCreate(const ToolArgs& args, std::ostream& out, std::ostream& err) {
-    const ParsedArgs parsed = ParseArgs(args, {"--out", "--seed", "--grade"});
+    const ParsedArgs parsed =
+        ParseArgs(args, {"--out", "--seed", "--grade", "--hexagons", "--jobs"});
     if (!parsed.problem.empty()) return UsageError(err, "create", parsed.problem);
-    std::optional<Grade> grade;
-    if (!ReadGradeOption(OptionValue(parsed, "--grade"), grade))
-        return UsageError(err, "create", kGradeProblem);
+    MakeOptions options;
+    int status = 0;
+    if (!ReadMakeOptions(parsed, "create", err, options, status)) return status;
     if (parsed.positional.size() > 1) return UsageError(err, "create", "expects at most one N");
     long long wanted = 1;
     if (!parsed.positional.empty() && !ReadCount(parsed.positional[0], 1, 100000000, wanted))
         return UsageError(err, "create", "N must be a whole number from 1 to 100000000");
-    std::optional<RandomSource> random;
-    if (!MakeRandomSource(parsed, random))
-        return UsageError(err, "create", "--seed must be a whole number from 0");
 
     const std::optional<std::string> outPath = OptionValue(parsed, "--out");
     ReplacingFile file;
@@ -126,22 +212,11 @@ int RunCreate(const ToolArgs& args, std::ostream& out, std::ostream& err) {
         return 1;
     }
 
-    BoardLayout layout;
-    PuzzleState puzzle;
-    BuildBoard(layout, puzzle);
-    DigitPerm perm;
-    std::optional<GradedCreator> graded;
-    if (grade) graded.emplace(layout);
+    RunLines lines(options);
     DistinctLines made;
     made.Reserve(static_cast<std::size_t>(std::min(wanted, kRunsReservedAhead)));
     while (static_cast<long long>(made.size()) < wanted) {
-        std::string line;
-        if (graded) {
-            line = graded->Create(*grade, puzzle, perm, *random);
-        } else {
-            CreatePuzzle(layout, puzzle, perm, *random);
-            line = PuzzleLine(layout, puzzle);
-        }
+        const std::string line = lines.Next();
         if (!made.Insert(line)) continue;  // a repeat: make another
         if (!outPath) {
             out << line << "\n";
@@ -159,12 +234,12 @@ int RunCreate(const ToolArgs& args, std::ostream& out, std::ostream& err) {
 }
 
 int RunCreateMulti(const ToolArgs& args, std::ostream& out, std::ostream& err) {
-    const ParsedArgs parsed =
-        ParseArgs(args, {"--existing", "--out", "--count", "--seed", "--grade"});
+    const ParsedArgs parsed = ParseArgs(
+        args, {"--existing", "--out", "--count", "--seed", "--grade", "--hexagons", "--jobs"});
     if (!parsed.problem.empty()) return UsageError(err, "create-multi", parsed.problem);
-    std::optional<Grade> grade;
-    if (!ReadGradeOption(OptionValue(parsed, "--grade"), grade))
-        return UsageError(err, "create-multi", kGradeProblem);
+    MakeOptions made;
+    int status = 0;
+    if (!ReadMakeOptions(parsed, "create-multi", err, made, status)) return status;
     if (!parsed.positional.empty())
         return UsageError(err, "create-multi", "unexpected argument " + parsed.positional[0]);
     CreateMultiOptions options;
@@ -174,10 +249,6 @@ int RunCreateMulti(const ToolArgs& args, std::ostream& out, std::ostream& err) {
         if (!ReadCount(*count, 1, 100000000, options.runs))
             return UsageError(err, "create-multi",
                               "--count must be a whole number from 1 to 100000000");
-    std::optional<RandomSource> random;
-    if (!MakeRandomSource(parsed, random))
-        return UsageError(err, "create-multi", "--seed must be a whole number from 0");
-
     if (SameFile(options.existingFile, options.outputFile)) {
         err << kProgram << " create-multi: the output " << OneLine(options.outputFile)
             << " is the collection " << OneLine(options.existingFile)
@@ -202,19 +273,10 @@ int RunCreateMulti(const ToolArgs& args, std::ostream& out, std::ostream& err) {
                   << Seconds(elapsed / done - elapsed) << " left  " << std::flush;
     };
 
-    BoardLayout layout;
-    PuzzleState puzzle;
-    DigitPerm perm;
     const CreateMultiProgressFn shown = bar ? progress : CreateMultiProgressFn{};
-    CreateMultiResult result;
-    if (grade) {
-        BuildBoard(layout, puzzle);
-        GradedCreator graded(layout);
-        result = CreateMulti(
-            options, [&] { return graded.Create(*grade, puzzle, perm, *random); }, shown);
-    } else {
-        result = CreateMulti(options, layout, puzzle, perm, *random, shown);
-    }
+    RunLines lines(made);
+    const CreateMultiResult result = CreateMulti(
+        options, [&] { return lines.Next(); }, shown);
     if (bar) std::cerr << "\n";
     if (!result.notice.empty())
         err << kProgram << " create-multi: " << OneLine(result.notice) << "\n";

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "board/puzzle_state.h"
+#include "generator/board_sizes.h"
 #include "generator/player_model.h"
 #include "generator/text_lines.h"
 
@@ -25,19 +26,18 @@ GradeCounts CountGrades(const std::string& path, PerLine perLine) {
     counts.readable = file.readable;
     counts.problem = file.problem;
     if (!file.readable) return counts;
-    BoardLayout layout;
-    PuzzleState puzzle;
-    BuildBoard(layout, puzzle);
-    PuzzleGrader grader(layout);
-    const std::size_t cells = static_cast<std::size_t>(grader.board().cellCount);
+    // Each line on the board its length tells; a line that fits none gets no grade.
+    PerBoardSize<PuzzleGrader> graders;
     for (std::string_view line : file.lines) {
         ++counts.lines;
         Grade grade = Grade::Easy;
         SolveStats solve;
-        const bool graded = grader.GradeLine(line, grade, &solve);
+        PuzzleGrader* grader = graders.ForLine(line);
+        const bool graded = grader && grader->GradeLine(line, grade, &solve);
         if (graded) {
             ++counts.perGrade[static_cast<std::size_t>(grade)];
-            if (line.size() > cells) ++counts.withView;
+            if (line.size() > static_cast<std::size_t>(grader->board().cellCount))
+                ++counts.withView;
         } else {
             ++counts.ungraded;
         }

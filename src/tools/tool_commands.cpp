@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "board/puzzle_state.h"
+#include "generator/board_sizes.h"
 #include "generator/text_lines.h"
 #include "puzzlefiles/line_scanner.h"
 #include "puzzlefiles/puzzle_loader.h"
@@ -29,7 +30,9 @@ void PrintCommandHelp(const ToolCommand& command, std::ostream& out) {
 void PrintProgramHelp(std::ostream& out) {
     out << "Usage: " << kProgram << " COMMAND [ARGUMENTS]\n\n"
         << "Works on Lumeta puzzle files: plain text, one puzzle per line, 42 digits 1..6\n"
-        << "per line for the 7-hexagon board.\n\nCommands:\n";
+        << "per line for the 7-hexagon board; 60, 84 or 114 for the boards of 10, 14 and 19\n"
+        << "hexagons, which show some inner cells too: after a blank, the digits shown and\n"
+        << "\".\" for the cells to fill. One file may mix sizes.\n\nCommands:\n";
     for (const ToolCommand& command : ToolCommands())
         out << "  " << command.usage << "\n      " << command.summary << "\n";
     out << "\n"
@@ -45,20 +48,27 @@ const std::vector<ToolCommand>& ToolCommands() {
         {"show", "show FILE N [--solution]",
          "Draws puzzle N of FILE (-1 for the last) with its clues.",
          "\nOpen cells stay blank; --solution fills in every digit.\n", RunShow},
-        {"create", "create [N] [--out FILE] [--seed S]",
+        {"create", "create [N] [--hexagons H] [--out FILE] [--seed S] [--jobs J]",
          "Makes N new distinct puzzles (default 1), one line each.",
          "\nEvery puzzle has exactly one solution, found from its clues by deduction alone.\n"
          "The lines go to standard output, or replace FILE with --out (a device or a pipe,\n"
          "such as /dev/stdout, is written into). --seed S makes the run reproducible;\n"
-         "without it the clock seeds it.\n",
+         "without it the clock seeds it.\n"
+         "--hexagons H picks the board: 7 (the default), 10, 14 or 19. The larger boards\n"
+         "show a few inner cells besides the outer sides, in a view field after a blank.\n"
+         "--jobs J makes a run on the clock on J threads (default: every processor); a\n"
+         "seeded run is one stream and gives the same lines whatever J is.\n",
          RunCreate},
-        {"create-multi", "create-multi [--existing FILE] [--out FILE] [--count N] [--seed S]",
+        {"create-multi",
+         "create-multi [--existing FILE] [--out FILE] [--count N] [--hexagons H] [--seed S] "
+         "[--jobs J]",
          "Makes N puzzles and keeps those new to an existing collection.",
          "\nDefaults: --existing puzmulti20sepd.txt, --out puzmulti21sepA.txt, --count 32000.\n"
          "A puzzle already in the collection or made earlier in the run counts as a repeat\n"
          "(letter case ignored); the new ones replace the output file, which appears only\n"
          "when the run completes. A missing collection counts as empty. On a terminal a\n"
-         "progress bar shows the run, new and repeat counts and the time left.\n",
+         "progress bar shows the run, new and repeat counts and the time left.\n"
+         "--hexagons, --seed and --jobs work as they do for create.\n",
          RunCreateMulti},
         {"randomize", "randomize FILE [--seed S]",
          "Writes each distinct line of FILE once, in random order.",
@@ -67,9 +77,10 @@ const std::vector<ToolCommand>& ToolCommands() {
          "differ only in letter case count as one.\n",
          RunRandomize},
         {"check", "check FILE", "Checks every puzzle of FILE and proves each one unique.",
-         "\nA line must hold 42 digits 1..6, every hexagon 1..6 once each and every\n"
-         "touching pair adding up to 7; an exhaustive search then counts the solutions of\n"
-         "its clues. Prints \"N lines, V valid, U unique, D distinct\" and exits non-zero\n"
+         "\nA line must hold 42 digits 1..6 (60, 84 or 114 on the larger boards), every\n"
+         "hexagon 1..6 once each and every touching pair adding up to 7; an exhaustive\n"
+         "search on the line's own board then counts the solutions of its clues. Prints \"N lines, "
+         "V valid, U unique, D distinct\" and exits non-zero\n"
          "when a line is invalid or not unique, naming the first such lines.\n",
          RunCheck},
         {"grade", "grade FILE [--lines] [--stats]",
@@ -139,11 +150,8 @@ int RunShow(const ToolArgs& args, std::ostream& out, std::ostream& err) {
         return UsageError(err, "show", "N must be a puzzle number from 1, or -1 for the last");
 
     const std::string& path = positional[0];
-    BoardLayout layout;
-    PuzzleState puzzle;
-    BuildBoard(layout, puzzle);
-    // The count and the line in one pass over the file.
-    const std::size_t boardCells = static_cast<std::size_t>(6) * layout.HexTotal;
+    // The count and the line in one pass over the file, kept long enough for any board.
+    const std::size_t boardCells = static_cast<std::size_t>(6) * 19;
     const LineScan scan = CountAndKeepLine(path, number, PuzzleLineKeepChars(boardCells));
     const int count = scan.readable ? PuzzleCountOf(scan.lines) : 0;
     if (count == 0) {
@@ -162,8 +170,16 @@ int RunShow(const ToolArgs& args, std::ostream& out, std::ostream& err) {
             << (count == 1 ? " puzzle" : " puzzles") << "; there is no puzzle " << number << "\n";
         return 1;
     }
-    const std::string viewProblem = PlacePuzzleLine(layout, puzzle, scan.text);
     const int n = number == -1 ? count : static_cast<int>(number);
+    BoardLayout layout;
+    PuzzleState puzzle;
+    layout.NumHex = BoardHexagonsForLine(scan.text);
+    if (layout.NumHex == 0) {
+        err << kProgram << " show: puzzle " << n << " " << NoBoardProblem(scan.text) << "\n";
+        return 1;
+    }
+    BuildBoard(layout, puzzle);
+    const std::string viewProblem = PlacePuzzleLine(layout, puzzle, scan.text);
     if (!viewProblem.empty())
         err << kProgram << " show: puzzle " << n << ": " << viewProblem
             << "; the outer sides are shown\n";

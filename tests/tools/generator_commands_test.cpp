@@ -88,7 +88,7 @@ TEST(GeneratorCommands, AnswerWithTheirResultOrAClearErrorAndTheExitStatus) {
          "7 lines, 3 valid, 2 unique, 6 distinct\n"
          "Grades: Easy 0, Medium 2, Hard 0, Expert 0; 0 lines with a view field\n",
          "lumeta-tools check: 5 bad lines; the first:\n"
-         "  line 3: has 5 characters, not 42\n"
+         "  line 3: has 5 characters, not 42, 60, 84 or 114\n"
          "  line 4: hexagon 1 does not hold 1..6 once each\n"
          "  line 5: its clues have more than one solution\n"
          "  line 6: character 5 is not a digit 1..6\n"

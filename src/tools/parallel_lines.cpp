@@ -1,0 +1,63 @@
+#include "tools/parallel_lines.h"
+
+#include <sched.h>
+
+#include <utility>
+
+namespace lumeta {
+
+namespace {
+
+// Lines waiting to be taken: enough that no thread waits on the taker's writing, few
+// enough that stopping wastes little.
+constexpr std::size_t kLinesAhead = 256;
+
+}  // namespace
+
+ParallelLines::ParallelLines(int jobs, MakerFactory factory) : factory_(std::move(factory)) {
+    for (int j = 0; j < jobs; ++j)
+        threads_.emplace_back([this] { Work(); });
+}
+
+ParallelLines::~ParallelLines() {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        stopping_ = true;
+    }
+    room_.notify_all();
+    for (std::thread& thread : threads_)
+        thread.join();
+}
+
+std::string ParallelLines::Next() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    ready_.wait(lock, [this] { return !lines_.empty(); });
+    std::string line = std::move(lines_.front());
+    lines_.pop_front();
+    lock.unlock();
+    room_.notify_one();
+    return line;
+}
+
+void ParallelLines::Work() {
+    const Maker make = factory_();
+    for (;;) {
+        std::string line = make();
+        std::unique_lock<std::mutex> lock(mutex_);
+        room_.wait(lock, [this] { return stopping_ || lines_.size() < kLinesAhead; });
+        if (stopping_) return;
+        lines_.push_back(std::move(line));
+        lock.unlock();
+        ready_.notify_one();
+    }
+}
+
+int AvailableJobs() {
+    // The processors this process may run on, which a pinned run narrows.
+    cpu_set_t set;
+    if (sched_getaffinity(0, sizeof set, &set) == 0 && CPU_COUNT(&set) > 0) return CPU_COUNT(&set);
+    const unsigned count = std::thread::hardware_concurrency();
+    return count == 0 ? 1 : static_cast<int>(count);
+}
+
+}  // namespace lumeta
