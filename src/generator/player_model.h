@@ -96,8 +96,9 @@ class PlayerModel {
     std::array<DigitSet, kHexMax + 1> placed_{};   // digits known per hexagon, 1-based
 };
 
-// The grade of a solve: Expert only for a puzzle that hides outer clues.
-Grade GradeOf(const SolveStats& stats, bool hidesOuterClue);
+// The grade of a solve on a board of that many hexagons: Expert only for a puzzle that
+// hides outer clues. Larger boards need longer chains for the same grade.
+Grade GradeOf(const SolveStats& stats, bool hidesOuterClue, int hexagons = 7);
 
 // Grades puzzle lines (with or without a view field) on one board.
 class PuzzleGrader {
