@@ -8,6 +8,7 @@ endif()
 
 foreach(file bin/lumeta bin/lumeta-tools share/lumeta/puzzles.txt share/lumeta/lumeta.htm
         share/lumeta/easy.txt share/lumeta/medium.txt share/lumeta/hard.txt share/lumeta/expert.txt
+        share/lumeta/puzzles10.txt share/lumeta/puzzles14.txt share/lumeta/puzzles19.txt
         share/icons/hicolor/scalable/apps/${APP_ID}.svg
         share/icons/hicolor/48x48/apps/${APP_ID}.png
         share/icons/hicolor/256x256/apps/${APP_ID}.png
