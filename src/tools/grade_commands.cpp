@@ -95,6 +95,8 @@ int RunGrade(const ToolArgs& args, std::ostream& out, std::ostream& err) {
                 out << " rounds=" << solve.rounds << " only-one=" << solve.onlyOneLeft
                     << " cross=" << solve.crossRounds << " pairs=" << solve.pairSteps
                     << " candidates=" << solve.candidateSteps;
+            // Only the larger boards' players try candidates.
+            if (stats && graded && solve.trialSteps > 0) out << " trials=" << solve.trialSteps;
             out << "\n";
         });
     if (!counts.readable) {

@@ -87,8 +87,8 @@ const std::vector<ToolCommand>& ToolCommands() {
          "Counts the puzzles of FILE per grade: Easy, Medium, Hard, Expert.",
          "\nThe grade comes from the moves a player needs: --lines prints each line's number\n"
          "and grade, --stats adds the rounds of moves, the rounds with one move left and\n"
-         "how often pairs and candidates were needed. Exits non-zero when a line is no\n"
-         "valid puzzle.\n",
+         "how often pairs and candidates were needed (and on the larger boards how often a\n"
+         "candidate had to be tried). Exits non-zero when a line is no valid puzzle.\n",
          RunGrade},
     };
     return commands;
