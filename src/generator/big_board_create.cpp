@@ -60,13 +60,15 @@ class SolutionFiller {
     int steps_ = 0;
 };
 
-// True when the player fills the whole board from the shown compartments alone.
+// True when the player fills the whole board from the shown compartments alone, and
+// fills it with these digits.
 bool PlayerSolves(PlayerModel& model, const KnownDigits& digits,
                   const std::array<bool, kCellIndexMax>& shown, int cellCount) {
     KnownDigits known{};
     for (int i = 0; i < cellCount; ++i)
         known[i] = shown[i] ? digits[i] : 0;
-    return model.Solve(known).solved;
+    return model.Solve(known).solved &&
+           std::equal(known.begin(), known.begin() + cellCount, digits.begin());
 }
 
 }  // namespace
