@@ -30,12 +30,16 @@ ParallelLines::~ParallelLines() {
 }
 
 std::string ParallelLines::Next() {
-    std::unique_lock<std::mutex> lock(mutex_);
-    ready_.wait(lock, [this] { return !lines_.empty(); });
-    std::string line = std::move(lines_.front());
-    lines_.pop_front();
-    lock.unlock();
-    room_.notify_one();
+    // The lines finished are taken all at once, so the threads seldom meet at the lock.
+    if (taken_.empty()) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        ready_.wait(lock, [this] { return !lines_.empty(); });
+        std::swap(taken_, lines_);
+        lock.unlock();
+        room_.notify_all();
+    }
+    std::string line = std::move(taken_.front());
+    taken_.pop_front();
     return line;
 }
 
@@ -46,9 +50,10 @@ void ParallelLines::Work() {
         std::unique_lock<std::mutex> lock(mutex_);
         room_.wait(lock, [this] { return stopping_ || lines_.size() < kLinesAhead; });
         if (stopping_) return;
+        const bool wasEmpty = lines_.empty();  // only then may the taker be waiting
         lines_.push_back(std::move(line));
         lock.unlock();
-        ready_.notify_one();
+        if (wasEmpty) ready_.notify_one();
     }
 }
 

@@ -33,7 +33,8 @@ class ParallelLines {
     MakerFactory factory_;
     std::mutex mutex_;
     std::condition_variable ready_, room_;
-    std::deque<std::string> lines_;
+    std::deque<std::string> lines_;  // finished, not yet taken
+    std::deque<std::string> taken_;  // taken from lines_, handed out by Next alone
     bool stopping_ = false;
     std::vector<std::thread> threads_;
 };
