@@ -2,6 +2,7 @@
 
 #include <sched.h>
 
+#include <chrono>
 #include <utility>
 
 namespace lumeta {
@@ -10,7 +11,9 @@ namespace {
 
 // Lines waiting to be taken: enough that no thread waits on the taker's writing, few
 // enough that stopping wastes little.
-constexpr std::size_t kLinesAhead = 256;
+constexpr std::size_t kLinesAhead = 1024;
+constexpr std::size_t kBatchLines = 64;
+constexpr std::chrono::milliseconds kBatchTime{5};
 
 }  // namespace
 
@@ -45,14 +48,22 @@ std::string ParallelLines::Next() {
 
 void ParallelLines::Work() {
     const Maker make = factory_();
+    std::vector<std::string> batch;
     for (;;) {
-        std::string line = make();
+        // Quick lines go over in batches, so the taker is not woken for every one; a batch
+        // waits no longer than a moment for slow ones.
+        const auto start = std::chrono::steady_clock::now();
+        do
+            batch.push_back(make());
+        while (batch.size() < kBatchLines && std::chrono::steady_clock::now() - start < kBatchTime);
         std::unique_lock<std::mutex> lock(mutex_);
         room_.wait(lock, [this] { return stopping_ || lines_.size() < kLinesAhead; });
         if (stopping_) return;
         const bool wasEmpty = lines_.empty();  // only then may the taker be waiting
-        lines_.push_back(std::move(line));
+        for (std::string& line : batch)
+            lines_.push_back(std::move(line));
         lock.unlock();
+        batch.clear();
         if (wasEmpty) ready_.notify_one();
     }
 }
