@@ -1,5 +1,6 @@
 #include "puzzlefiles/puzzle_loader.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "board/num_text.h"
@@ -25,7 +26,11 @@ std::string FileLabelText(const std::string& file) {
     return slash == std::string::npos ? file : file.substr(slash + 1);
 }
 
-LoadReport LoadPuzzle(const BoardLayout& layout, PuzzleState& puzzle, CurrentPuzzle& current,
+int BoardHexagonsToLoad(int lineHexagons) {
+    return lineHexagons != 0 ? lineHexagons : 7;
+}
+
+LoadReport LoadPuzzle(BoardLayout& layout, PuzzleState& puzzle, CurrentPuzzle& current,
                       const std::string& file, int& n, int& err) {
     LoadReport report;
     if (current.PuzzleCount == 0) {
@@ -41,17 +46,24 @@ LoadReport LoadPuzzle(const BoardLayout& layout, PuzzleState& puzzle, CurrentPuz
     if (n == -1) n = current.PuzzleCount;
 
     // Line n of the file; n of 0 or below reads no line and loads an empty one. Only the
-    // characters the board has cells for, and its view field, are kept.
+    // characters the largest board has cells for, and its view field, are kept.
     std::string line;
     if (n > 0) {
-        const std::size_t boardCells = static_cast<std::size_t>(6) * layout.HexTotal;
-        LineScan scan = ScanLines(file, n, PuzzleLineKeepChars(boardCells));
+        constexpr std::size_t kLargestBoardCells = 6 * 19;
+        LineScan scan = ScanLines(file, n, PuzzleLineKeepChars(kLargestBoardCells));
         if (!scan.readable || !scan.found) {
             err = -1;
             report.kind = LoadReport::Kind::Unreadable;
             return report;
         }
         line = std::move(scan.text);
+    }
+    report.lineHexagons = BoardHexagonsForLine(line);
+    report.lineLength = std::min(line.find(' '), line.size());
+    const int hexagons = BoardHexagonsToLoad(report.lineHexagons);
+    if (layout.HexTotal != hexagons) {
+        layout.NumHex = hexagons;
+        BuildBoard(layout, puzzle);
     }
     report.viewProblem = PlacePuzzleLine(layout, puzzle, line);
 
