@@ -1,5 +1,6 @@
 #include "app/board_size.h"
 #include "app/board_window.h"
+#include "app/help_me_menu.h"
 #include "app/play_menu.h"
 #include "window_fixture.h"
 
@@ -66,6 +67,8 @@ TEST_F(BoardSizesTest, EachSizeOfAMixedFileIsBuiltWhenReachedPlayedUndoneSavedAn
         EXPECT_EQ(Status(), hexagons == 19 ? "Line of 50 characters fits no board" : "Puzzle read");
     }
     EXPECT_EQ(form->size(), sevenWindow);
+    QLabel* grade = form->helpMeMenu->gradeLabel;  // graded again after ungraded boards
+    EXPECT_GE(grade->width(), grade->sizeHint().width()) << grade->text().toStdString();
     lines.replace(lines.find(std::string(50, '3')), 50, std::string(42, '3'));
     EXPECT_EQ(ReadBytes(WorkFile("saved.txt")), lines);
     form->OpenPuzzleFileNamed(WorkFile("saved.txt"));
