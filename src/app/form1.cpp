@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -51,6 +52,9 @@ namespace {
 constexpr std::uint32_t kListBackColour = kSystemColourBit | 5;
 // Buttons start in the system's button face until a colour scheme is applied.
 constexpr std::uint32_t kButtonFaceColour = kSystemColourBit | 15;
+
+// How long a puzzle's creation runs between two looks at the window's events.
+constexpr qint64 kCreatePumpMs = 10;
 
 // The widest a recent file's path is shown in the menu, in pixels.
 constexpr int kRecentFileWidth = 420;
@@ -637,8 +641,14 @@ void Form1::CreateCommand(std::optional<Grade> grade) {
 
     s.layout.NumHex = boardSizeMenu->Hexagons();
     BuildBoard();
-    // The window stays responsive: pending events run once per attempt.
-    const AttemptHook pump = [] { QCoreApplication::processEvents(); };
+    // The window stays responsive: pending events run between attempts, at the first and
+    // then every few milliseconds, not at each of the thousands a big board may take.
+    QElapsedTimer sincePump;
+    const AttemptHook pump = [&sincePump] {
+        if (sincePump.isValid() && !sincePump.hasExpired(kCreatePumpMs)) return;
+        QCoreApplication::processEvents();
+        sincePump.start();
+    };
     if (grade)
         PlacePuzzleLine(s.layout, s.puzzle,
                         GradedCreator(s.layout).Create(*grade, s.puzzle, s.perm, random_, pump));
