@@ -51,8 +51,8 @@ BlockSteps UnscaledSteps(bool solution) {
 }  // namespace
 
 BlockExtent BoardBlockExtent(const BoardLayout& layout, double colStep, double rowStep) {
-    // The right corner of the last column of hexagons lies half a box past the grid's end,
-    // less a box: hexagons end half a box left of their origin box and 3.5 boxes right.
+    // A hexagon reaches 3.5 boxes right of its origin box's left edge (its right corner lies
+    // half a box past its third box) and two rows down.
     BlockExtent extent;
     for (int h = 1; h <= layout.HexTotal; ++h) {
         extent.width = std::max(extent.width, (layout.HexCol[h] - 1 + 3.5) * colStep);

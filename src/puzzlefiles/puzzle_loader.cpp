@@ -8,6 +8,18 @@
 
 namespace lumeta {
 
+namespace {
+
+// The board a loaded line goes on: its own, or the 7-hexagon board when none fits.
+int BoardHexagonsToLoad(int lineHexagons) {
+    return lineHexagons != 0 ? lineHexagons : 7;
+}
+
+// The longest solution field a line may have: the 19-hexagon board's.
+constexpr std::size_t kLargestBoardCells = 6 * 19;
+
+}  // namespace
+
 int PuzzleCountOf(std::int64_t lines) {
     return lines <= std::numeric_limits<int>::max() ? static_cast<int>(lines) : 0;
 }
@@ -24,10 +36,6 @@ std::string PuzzleLabelText(int puzzleNo, int puzzleCount) {
 std::string FileLabelText(const std::string& file) {
     const auto slash = file.find_last_of('/');
     return slash == std::string::npos ? file : file.substr(slash + 1);
-}
-
-int BoardHexagonsToLoad(int lineHexagons) {
-    return lineHexagons != 0 ? lineHexagons : 7;
 }
 
 LoadReport LoadPuzzle(BoardLayout& layout, PuzzleState& puzzle, CurrentPuzzle& current,
@@ -49,7 +57,6 @@ LoadReport LoadPuzzle(BoardLayout& layout, PuzzleState& puzzle, CurrentPuzzle& c
     // characters the largest board has cells for, and its view field, are kept.
     std::string line;
     if (n > 0) {
-        constexpr std::size_t kLargestBoardCells = 6 * 19;
         LineScan scan = ScanLines(file, n, PuzzleLineKeepChars(kLargestBoardCells));
         if (!scan.readable || !scan.found) {
             err = -1;

@@ -44,9 +44,6 @@ struct LoadReport {
 LoadReport LoadPuzzle(BoardLayout& layout, PuzzleState& puzzle, CurrentPuzzle& current,
                       const std::string& file, int& n, int& err);
 
-// The board a loaded line goes on: its own, or the 7-hexagon board when none fits.
-int BoardHexagonsToLoad(int lineHexagons);
-
 // The labels' texts.
 std::string PuzzleLabelText(int puzzleNo, int puzzleCount);
 std::string FileLabelText(const std::string& file);
