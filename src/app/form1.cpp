@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -16,6 +17,8 @@
 
 #include "app/about_form.h"
 #include "app/app_files.h"
+#include "app/board_size.h"
+#include "app/board_window.h"
 #include "app/button_pictures.h"
 #include "app/created_puzzle.h"
 #include "app/form1_layout.h"
@@ -49,6 +52,9 @@ namespace {
 constexpr std::uint32_t kListBackColour = kSystemColourBit | 5;
 // Buttons start in the system's button face until a colour scheme is applied.
 constexpr std::uint32_t kButtonFaceColour = kSystemColourBit | 15;
+
+// How long a puzzle's creation runs between two looks at the window's events.
+constexpr qint64 kCreatePumpMs = 10;
 
 // The widest a recent file's path is shown in the menu, in pixels.
 constexpr int kRecentFileWidth = 420;
@@ -86,9 +92,12 @@ Form1::Form1(AppFolders folders, RandomSource random, QWidget* parent)
     state_.TwipsPerPixelY = scale.y;
 
     BuildControls();
+    boardWindow_ = std::make_unique<BoardWindow>(*this, *Picture1, state_);
     BuildMenus();
     ConnectCommands();
     helpMeMenu = new HelpMeMenu(*this);  // after the Play menu, which ConnectCommands makes
+    boardSizeMenu = new BoardSizeMenu(*menuBar()->findChild<QMenu*>(QStringLiteral("mnupuzzle")),
+                                      state_.folders.ConfigDir, this);
     PlaceControls();
 }
 
@@ -182,19 +191,8 @@ void Form1::SetButtonPictures() {
 void Form1::PlaceControls() {
     const TwipScale scale{static_cast<double>(state_.TwipsPerPixelX),
                           static_cast<double>(state_.TwipsPerPixelY)};
-    QWidget* client = centralWidget();
-    client->setFixedSize(scale.PixelsX(kClientWidth), scale.PixelsY(kClientHeight));
+    lumeta::PlaceControls(*centralWidget(), scale, Picture1->size());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    for (const ControlPlace& place : kControlPlaces) {
-        QWidget* control = client->findChild<QWidget*>(QLatin1String(place.name));
-        if (!control) continue;
-        if (control == Picture1) {
-            // The board picture sizes itself from the twips per pixel.
-            Picture1->move(scale.Pixels(place.left, place.top));
-            continue;
-        }
-        control->setGeometry(scale.Pixels(place.left, place.top, place.width, place.height));
-    }
 }
 
 void Form1::BuildMenus() {
@@ -527,10 +525,12 @@ void Form1::closeEvent(QCloseEvent* event) {
 void Form1::BuildBoard() {
     lumeta::BuildBoard(state_.layout, state_.puzzle);
     state_.undo.Clear();
-    PrepareGeometry(state_.geometry, state_.layout, *Picture1);
+    boardWindow_->Fit();
 }
 
 void Form1::DrawBoard(int showSolution) {
+    // A puzzle line of another size has built the board again since it was last drawn.
+    if (boardWindow_->BoardChanged()) boardWindow_->Fit();
     Picture1->DrawBoard(state_.layout, state_.puzzle, state_.geometry, state_.appearance,
                         showSolution);
 }
@@ -548,11 +548,12 @@ void Form1::TakeLoadReport(const LoadReport& report) {
     Picture1->setFocus();
     if (helpMeMenu) helpMeMenu->ShowGrade();
     // Said after the command that loaded has written its own status.
+    std::string note = UnfittingLineNote(report);
     if (!report.viewProblem.empty())
-        QTimer::singleShot(
-            0, this,
-            [this, note = QtText("View field not used: " + report.viewProblem +
-                                 "; the outer sides are shown")] { Statx->setText(note); });
+        note += (note.empty() ? "" : "; ") +
+                ("View field not used: " + report.viewProblem + "; the outer sides are shown");
+    if (!note.empty())
+        QTimer::singleShot(0, this, [this, note = QtText(note)] { Statx->setText(note); });
 }
 
 void Form1::ShowFileName(const QString& name) {
@@ -638,10 +639,16 @@ void Form1::CreateCommand(std::optional<Grade> grade) {
     cmdcreate->SetEnabled(false);
     Statx->setText(QStringLiteral("Creating a puzzle ..."));
 
-    s.layout.NumHex = 7;
+    s.layout.NumHex = boardSizeMenu->Hexagons();
     BuildBoard();
-    // The window stays responsive: pending events run once per attempt.
-    const AttemptHook pump = [] { QCoreApplication::processEvents(); };
+    // The window stays responsive: pending events run between attempts, at the first and
+    // then every few milliseconds, not at each of the thousands a big board may take.
+    QElapsedTimer sincePump;
+    const AttemptHook pump = [&sincePump] {
+        if (sincePump.isValid() && !sincePump.hasExpired(kCreatePumpMs)) return;
+        QCoreApplication::processEvents();
+        sincePump.start();
+    };
     if (grade)
         PlacePuzzleLine(s.layout, s.puzzle,
                         GradedCreator(s.layout).Create(*grade, s.puzzle, s.perm, random_, pump));

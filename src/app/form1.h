@@ -24,6 +24,8 @@ namespace lumeta {
 
 class AboutForm;
 class BoardPicture;
+class BoardSizeMenu;
+class BoardWindow;
 class BoxControl;
 class CreatedPuzzleFile;
 class FNDialog;
@@ -127,7 +129,8 @@ class Form1 : public QMainWindow {
     QAction* mnucopy2clip = nullptr;
     QAction* mnucopyclipsol = nullptr;
     QAction* mnuprint1 = nullptr;
-    PlayMenu* playMenu = nullptr;  // the buttons' commands with keys
+    PlayMenu* playMenu = nullptr;            // the buttons' commands with keys
+    BoardSizeMenu* boardSizeMenu = nullptr;  // the board Create makes puzzles on
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -176,6 +179,7 @@ class Form1 : public QMainWindow {
     GameState state_;
     OptionsForm* optionsForm_ = nullptr;
     std::unique_ptr<CreatedPuzzleFile> created_;
+    std::unique_ptr<BoardWindow> boardWindow_;  // the window the size of its board
     RandomSource random_;
     bool busyPointer_ = false;
 };

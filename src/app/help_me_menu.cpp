@@ -89,6 +89,9 @@ void HelpMeMenu::ShowGrade() {
     const bool graded = grader.GradeLine(PuzzleLineWithView(s.layout, s.puzzle), grade);
     gradeLabel->setText(graded ? QString::fromLatin1(GradeName(grade)) : QString());
     gradeLabel->setToolTip(graded ? QStringLiteral("Grade of this puzzle") : QString());
+    // The menu bar sizes its corner only when it is laid out: given again, the label gets
+    // room for its new text instead of keeping the old one's.
+    form_.menuBar()->setCornerWidget(gradeLabel, Qt::TopRightCorner);
 }
 
 }  // namespace lumeta

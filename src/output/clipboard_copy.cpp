@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPainter>
+#include <algorithm>
 
 #include "controls/twips.h"
 #include "output/painter_surface.h"
@@ -16,6 +17,9 @@ namespace {
 // Where the block goes on the picture: the header fits above it.
 constexpr int kPictureBlockLeft = 0;
 constexpr int kPictureBlockTop = 500;
+// The room the 7-hexagon board's picture leaves below its outlines; a taller board keeps it
+// rather than be cut off by the grid's own allowance.
+constexpr double kPictureBottomRoom = 398;
 
 }  // namespace
 
@@ -23,7 +27,9 @@ BoardPictures PuzzlePictures(PuzzleSheet& sheet, int twipsPerPixelX, int twipsPe
     const BoardLayout& layout = sheet.layout;
     // The screen's pitches, widened to take the printed block.
     const double width = (layout.GridCols + 1) * (layout.ColStep * 1.4);
-    const double height = (layout.GridRows + 2) * (layout.RowStep * 1.25);
+    const BlockExtent block = BoardBlockExtent(layout, kPaperColStep, kPaperRowStep);
+    const double height = std::max((layout.GridRows + 2) * (layout.RowStep * 1.25),
+                                   kPictureBlockTop + block.height + kPictureBottomRoom);
     const int tppX = std::max(1, twipsPerPixelX);
     const int tppY = std::max(1, twipsPerPixelY);
 

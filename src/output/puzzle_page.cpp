@@ -1,5 +1,7 @@
 #include "output/puzzle_page.h"
 
+#include <algorithm>
+
 #include "board/num_text.h"
 #include "controls/colour_value.h"
 #include "controls/twips.h"
@@ -11,9 +13,6 @@ namespace {
 constexpr std::uint32_t kBlack = RGBValue(0, 0, 0);
 constexpr std::uint32_t kDarkGrey = RGBValue(128, 128, 128);
 
-// The box of one compartment on paper, twips: 262500 / 225 = 1166.67 rounds to 1167.
-constexpr int kPaperColStep = 700;
-constexpr int kPaperRowStep = 1167;
 // The solution block is drawn at 1 / 3.25 of that, computed in single precision.
 constexpr float kSolutionScale = 1.0f / 3.25f;
 
@@ -38,7 +37,41 @@ class BorrowedSteps {
     int rowStep_;
 };
 
+// A block's cell boxes, twips: full size on a puzzle block, reduced on a solution block.
+struct BlockSteps {
+    int C;
+    int R;
+};
+BlockSteps UnscaledSteps(bool solution) {
+    if (!solution) return {kPaperColStep, kPaperRowStep};
+    return {RoundHalfEven(static_cast<float>(kPaperColStep) * kSolutionScale),
+            RoundHalfEven(static_cast<float>(kPaperRowStep) * kSolutionScale)};
+}
+
 }  // namespace
+
+BlockExtent BoardBlockExtent(const BoardLayout& layout, double colStep, double rowStep) {
+    // A hexagon reaches 3.5 boxes right of its origin box's left edge (its right corner lies
+    // half a box past its third box) and two rows down.
+    BlockExtent extent;
+    for (int h = 1; h <= layout.HexTotal; ++h) {
+        extent.width = std::max(extent.width, (layout.HexCol[h] - 1 + 3.5) * colStep);
+        extent.height = std::max(extent.height, (layout.HexRow[h] + 1.0) * rowStep);
+    }
+    return extent;
+}
+
+double PageFitScale(const BoardLayout& layout, int solutionFlag) {
+    const bool solution = solutionFlag == 1;
+    const BlockSteps steps = UnscaledSteps(solution);
+    const BlockExtent extent = BoardBlockExtent(layout, steps.C, steps.R);
+    const double roomWidth = solution ? kSolutionBlockRoomWidth : kPuzzleBlockRoomWidth;
+    const double roomHeight = solution ? kSolutionBlockRoomHeight : kPuzzleBlockRoomHeight;
+    double scale = 1.0;
+    if (extent.width > roomWidth) scale = std::min(scale, roomWidth / extent.width);
+    if (extent.height > roomHeight) scale = std::min(scale, roomHeight / extent.height);
+    return scale;
+}
 
 std::string PageHeaderText(const PuzzleSheet& sheet) {
     // The program has no web address to put between the title and the number.
@@ -61,11 +94,16 @@ void PrintPuzzlePage(PrintSurface& surface, PuzzleSheet& sheet, int x, int y, in
 void DrawPuzzleOnPrinter(PrintSurface& surface, PuzzleSheet& sheet, int x, int y,
                          int solutionFlag) {
     const bool solution = solutionFlag == 1;
-    int C = kPaperColStep;
-    int R = kPaperRowStep;
-    if (solution) {
-        C = RoundHalfEven(static_cast<float>(C) * kSolutionScale);
-        R = RoundHalfEven(static_cast<float>(R) * kSolutionScale);
+    auto [C, R] = UnscaledSteps(solution);
+    // A big board on paper: boxes, the dividers' insets and the digits shrink together.
+    const double fit = sheet.fitPage ? PageFitScale(sheet.layout, solutionFlag) : 1.0;
+    int dividerInset = 40;
+    int dividerEnd = 50;
+    if (fit < 1.0) {
+        C = RoundHalfEven(C * fit);
+        R = RoundHalfEven(R * fit);
+        dividerInset = RoundHalfEven(dividerInset * fit);
+        dividerEnd = RoundHalfEven(dividerEnd * fit);
     }
     const BorrowedSteps steps(sheet.layout, C, R);
     const BoardLayout& layout = sheet.layout;
@@ -77,8 +115,10 @@ void DrawPuzzleOnPrinter(PrintSurface& surface, PuzzleSheet& sheet, int x, int y
         const int Y0 = (layout.HexRow[h] - 1) * R + y;
 
         surface.SetDrawWidth(1);
-        surface.Line(X0 + C - 40, Y0 + 50, X0 + C - 40, Y0 + 2 * R - 50, kDarkGrey);
-        surface.Line(X0 + 2 * C + 40, Y0 + 50, X0 + 2 * C + 40, Y0 + 2 * R - 50, kDarkGrey);
+        const int in = dividerInset;
+        const int end = dividerEnd;
+        surface.Line(X0 + C - in, Y0 + end, X0 + C - in, Y0 + 2 * R - end, kDarkGrey);
+        surface.Line(X0 + 2 * C + in, Y0 + end, X0 + 2 * C + in, Y0 + 2 * R - end, kDarkGrey);
         surface.Line(X0, Y0 + R, X0 + 3 * C, Y0 + R, kDarkGrey);
 
         surface.SetDrawWidth(solution ? 1 : 2 * sheet.appearance.BorderWidth);
@@ -90,7 +130,7 @@ void DrawPuzzleOnPrinter(PrintSurface& surface, PuzzleSheet& sheet, int x, int y
         surface.LineTo(XL + 2 * C, Y0, kBlack);
         surface.LineTo(XL, Y0, kBlack);
 
-        const double fontSize = sheet.appearance.BoardFontSize;
+        const double fontSize = sheet.appearance.BoardFontSize * fit;
         surface.SetFontSize(solution ? fontSize / 2.5 : fontSize);
         for (int side = 1; side <= 6; ++side) {
             const int n = layout.HexCell[h][side];

@@ -17,6 +17,9 @@ struct PuzzleSheet {
     std::string AppTitle;
     int PuzzleNo = 0;
     std::string PuzzleFile;
+    // On paper a board larger than the page's room for a block is drawn smaller; a picture
+    // (the clipboard's) takes every board at full size and grows with it.
+    bool fitPage = false;
 };
 
 // Block positions on a printed page, twips.
@@ -24,6 +27,29 @@ inline constexpr int kBlockLeft = 1600;
 inline constexpr int kPuzzleBlockTop = 1200;
 inline constexpr int kRangeSolutionTop = 12000;    // pages of a puzzle range
 inline constexpr int kCurrentSolutionTop = 12500;  // the current puzzle's page
+
+// The box of one compartment on a full-size block, twips: 262500 / 225 = 1166.67 rounds to
+// 1167.
+inline constexpr int kPaperColStep = 700;
+inline constexpr int kPaperRowStep = 1167;
+
+// Room for each block on a printed page, twips from the block's reference point: the
+// 7-hexagon board fits both at full size.
+inline constexpr int kPuzzleBlockRoomWidth = 9100;
+inline constexpr int kPuzzleBlockRoomHeight = 10000;
+inline constexpr int kSolutionBlockRoomWidth = 2600;
+inline constexpr int kSolutionBlockRoomHeight = 2400;
+
+// Width and height, twips from (x, y), of the hexagon outlines of a block of the board as
+// built, drawn with cell boxes of colStep by rowStep.
+struct BlockExtent {
+    double width = 0;
+    double height = 0;
+};
+BlockExtent BoardBlockExtent(const BoardLayout& layout, double colStep, double rowStep);
+
+// The scale, at most 1, that brings a block of the board into its room on a printed page.
+double PageFitScale(const BoardLayout& layout, int solutionFlag);
 
 // The header line above a puzzle block: "Lumeta Puzzle ... - Puz#3:/path/puzzles.txt".
 std::string PageHeaderText(const PuzzleSheet& sheet);

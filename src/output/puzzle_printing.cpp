@@ -155,6 +155,8 @@ void PuzzlePrinting::PrintRange(int from, int to) {
     const std::string file = current.PuzzleFile;
     const long long pages = std::min<long long>(to, current.PuzzleCount) - from + 1;
     // The board as it was, should its puzzle no longer be in the file or the print fail.
+    // Each puzzle of the range is loaded on its own board, which may be another size.
+    const BoardLayout savedLayout = game_.layout;
     const PuzzleState savedPuzzle = game_.puzzle;
     const CurrentPuzzle savedCurrent = current;
 
@@ -191,6 +193,7 @@ void PuzzlePrinting::PrintRange(int from, int to) {
     if (printed.ok && remembered > 0)
         report = LoadPuzzle(game_.layout, game_.puzzle, current, file, no, err);
     if (!report.loaded()) {
+        game_.layout = savedLayout;
         game_.puzzle = savedPuzzle;
         current = savedCurrent;
     }

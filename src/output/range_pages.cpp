@@ -17,6 +17,7 @@ void PrintSheet(PainterSurface& surface, PrintedGame& game, int solutionTop) {
     const CurrentPuzzle& current = game.current;
     PuzzleSheet sheet{game.layout,   game.puzzle,      game.appearance,
                       game.AppTitle, current.PuzzleNo, current.PuzzleFile};
+    sheet.fitPage = true;
     PrintPuzzlePage(surface, sheet, kBlockLeft, kPuzzleBlockTop, 0);
     PrintPuzzlePage(surface, sheet, kBlockLeft, solutionTop, 1);
 }

@@ -1,11 +1,24 @@
 #include "puzzlefiles/puzzle_loader.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "board/num_text.h"
 #include "puzzlefiles/line_scanner.h"
 
 namespace lumeta {
+
+namespace {
+
+// The board a loaded line goes on: its own, or the 7-hexagon board when none fits.
+int BoardHexagonsToLoad(int lineHexagons) {
+    return lineHexagons != 0 ? lineHexagons : 7;
+}
+
+// The longest solution field a line may have: the 19-hexagon board's.
+constexpr std::size_t kLargestBoardCells = 6 * 19;
+
+}  // namespace
 
 int PuzzleCountOf(std::int64_t lines) {
     return lines <= std::numeric_limits<int>::max() ? static_cast<int>(lines) : 0;
@@ -25,7 +38,7 @@ std::string FileLabelText(const std::string& file) {
     return slash == std::string::npos ? file : file.substr(slash + 1);
 }
 
-LoadReport LoadPuzzle(const BoardLayout& layout, PuzzleState& puzzle, CurrentPuzzle& current,
+LoadReport LoadPuzzle(BoardLayout& layout, PuzzleState& puzzle, CurrentPuzzle& current,
                       const std::string& file, int& n, int& err) {
     LoadReport report;
     if (current.PuzzleCount == 0) {
@@ -41,17 +54,23 @@ LoadReport LoadPuzzle(const BoardLayout& layout, PuzzleState& puzzle, CurrentPuz
     if (n == -1) n = current.PuzzleCount;
 
     // Line n of the file; n of 0 or below reads no line and loads an empty one. Only the
-    // characters the board has cells for, and its view field, are kept.
+    // characters the largest board has cells for, and its view field, are kept.
     std::string line;
     if (n > 0) {
-        const std::size_t boardCells = static_cast<std::size_t>(6) * layout.HexTotal;
-        LineScan scan = ScanLines(file, n, PuzzleLineKeepChars(boardCells));
+        LineScan scan = ScanLines(file, n, PuzzleLineKeepChars(kLargestBoardCells));
         if (!scan.readable || !scan.found) {
             err = -1;
             report.kind = LoadReport::Kind::Unreadable;
             return report;
         }
         line = std::move(scan.text);
+    }
+    report.lineHexagons = BoardHexagonsForLine(line);
+    report.lineLength = std::min(line.find(' '), line.size());
+    const int hexagons = BoardHexagonsToLoad(report.lineHexagons);
+    if (layout.HexTotal != hexagons) {
+        layout.NumHex = hexagons;
+        BuildBoard(layout, puzzle);
     }
     report.viewProblem = PlacePuzzleLine(layout, puzzle, line);
 

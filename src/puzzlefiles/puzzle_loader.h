@@ -27,14 +27,21 @@ struct LoadReport {
     std::string fileLabel;    // Loaded: the file name after the last separator
     std::string fileTooltip;  // Loaded: the full path
     std::string viewProblem;  // Loaded: why the line's view field was not used, if it was not
+    // Loaded: the board the line is for (7, 10, 14 or 19 hexagons), 0 when its length fits
+    // none; such a line is read on the 7-hexagon board as far as it goes.
+    int lineHexagons = 0;
+    std::size_t lineLength = 0;  // Loaded: characters of the line's solution field
     bool loaded() const { return kind == Kind::Loaded; }
 };
 
-// Loads puzzle n (-1: the last, written back to n) of `file` against the board as built.
-// The caller has set current.PuzzleCount by CountPuzzles. A count of 0 changes nothing; n
-// above the count sets err to -1 and changes nothing. A file that can no longer be read,
-// or has lost line n since it was counted, also sets err to -1 and changes nothing.
-LoadReport LoadPuzzle(const BoardLayout& layout, PuzzleState& puzzle, CurrentPuzzle& current,
+// Loads puzzle n (-1: the last, written back to n) of `file`. The line's length says its
+// board: when that is not the board as built, the layout is built again for it (a line that
+// fits no board goes on the 7-hexagon board), so the caller compares layout.HexTotal with
+// the board it drew before. The caller has set current.PuzzleCount by CountPuzzles. A count
+// of 0 changes nothing; n above the count sets err to -1 and changes nothing. A file that
+// can no longer be read, or has lost line n since it was counted, also sets err to -1 and
+// changes nothing.
+LoadReport LoadPuzzle(BoardLayout& layout, PuzzleState& puzzle, CurrentPuzzle& current,
                       const std::string& file, int& n, int& err);
 
 // The labels' texts.

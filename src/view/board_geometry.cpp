@@ -12,7 +12,18 @@ namespace {
 constexpr int kOriginX = -100;
 constexpr int kOriginY = 120;
 
+// The grid the picture's own size was made for.
+constexpr int kRoomGridRows = 6;
+constexpr int kRoomGridCols = 11;
+
 }  // namespace
+
+PictureExtent BoardPictureExtent(const BoardLayout& layout) {
+    PictureExtent extent;
+    extent.width += std::max(0, layout.GridCols - kRoomGridCols) * layout.ColStep;
+    extent.height += std::max(0, layout.GridRows - kRoomGridRows) * layout.RowStep;
+    return extent;
+}
 
 void PrepareGeometry(BoardGeometry& geometry, const BoardLayout& layout, int twipsPerPixelX,
                      int twipsPerPixelY, const TextExtent& measure) {

@@ -38,6 +38,15 @@ struct BoardGeometry {
     double MarkerHeight = 0;
 };
 
+// The board picture's size in twips for the board as built: room for the 7-hexagon board
+// (5085 × 5025), and one grid box more for every column and row a larger grid has.
+struct PictureExtent {
+    int width = 5085;
+    int height = 5025;
+    friend bool operator==(const PictureExtent&, const PictureExtent&) = default;
+};
+PictureExtent BoardPictureExtent(const BoardLayout& layout);
+
 // Drawing positions for the board as built, at the given twips per pixel, with digit
 // offsets measured in the picture's font as it is now. A later font change keeps these
 // offsets until the board is built again.

@@ -33,10 +33,15 @@ BoardPicture::BoardPicture(QWidget* parent) : QWidget(parent) {
 void BoardPicture::SetTwipsPerPixel(int twipsPerPixelX, int twipsPerPixelY) {
     twipsPerPixelX_ = std::max(1, twipsPerPixelX);
     twipsPerPixelY_ = std::max(1, twipsPerPixelY);
-    setFixedSize(RoundHalfEven(static_cast<double>(kWidthTwips) / twipsPerPixelX_),
-                 RoundHalfEven(static_cast<double>(kHeightTwips) / twipsPerPixelY_));
+    setFixedSize(RoundHalfEven(static_cast<double>(extent_.width) / twipsPerPixelX_),
+                 RoundHalfEven(static_cast<double>(extent_.height) / twipsPerPixelY_));
     FitImage();
     update();
+}
+
+void BoardPicture::SetExtent(PictureExtent extent) {
+    extent_ = extent;
+    SetTwipsPerPixel(twipsPerPixelX_, twipsPerPixelY_);
 }
 
 void BoardPicture::DrawBoard(const BoardLayout& layout, const PuzzleState& puzzle,

@@ -22,14 +22,17 @@ class BoardPicture : public QWidget {
 
   public:
     // Room for the 7-hexagon board.
-    static constexpr int kWidthTwips = 5085;
-    static constexpr int kHeightTwips = 5025;
+    static constexpr int kWidthTwips = PictureExtent{}.width;
+    static constexpr int kHeightTwips = PictureExtent{}.height;
 
     explicit BoardPicture(QWidget* parent = nullptr);
 
     // The scale between the picture's twips and its pixels; the picture takes the size of
-    // kWidthTwips × kHeightTwips at that scale.
+    // its extent (at first kWidthTwips × kHeightTwips) at that scale.
     void SetTwipsPerPixel(int twipsPerPixelX, int twipsPerPixelY);
+    // The picture's size in twips, kept at the present scale.
+    void SetExtent(PictureExtent extent);
+    PictureExtent Extent() const { return extent_; }
     int TwipsPerPixelX() const { return twipsPerPixelX_; }
     int TwipsPerPixelY() const { return twipsPerPixelY_; }
 
@@ -91,6 +94,7 @@ class BoardPicture : public QWidget {
 
     int twipsPerPixelX_ = 15;
     int twipsPerPixelY_ = 15;
+    PictureExtent extent_;
     QImage image_;
     std::uint32_t backColour_ = BoardAppearance{}.BackColour;
     bool drawn_ = false;

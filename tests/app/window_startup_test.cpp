@@ -92,9 +92,9 @@ TEST_F(StartupTest, PlacesEveryControlAndMenuEntryWithTheRecentFilesOfTheConfigu
               QStringList({"Load Puzzle file", "-", "Edit Options", "Save Options", "-",
                            "Print Puzzle File", "-", "/p/a.txt", "[]", "/p/c&&d.txt", "[]", "[]",
                            "-", "Help", "About", "Exit", "-", "Cancel"}));
-    EXPECT_EQ(
-        Entries(menus[1]->menu()),
-        QStringList({"Create", "Save", "Reset", "-", "Copy to Clipboard", "Print", "-", "Cancel"}));
+    EXPECT_EQ(Entries(menus[1]->menu()),
+              QStringList({"Create", "Save", "Reset", "-", "Copy to Clipboard", "Print", "-",
+                           "Cancel", "-", "Board size"}));
     EXPECT_EQ(Entries(form->findChild<QMenu*>("mnuclipboard")),
               QStringList({"Puzzle", "Solution", "-", "Cancel"}));
     // Every button's command with a key, after the menus that were there; no key serves two.
