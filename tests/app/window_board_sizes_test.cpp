@@ -92,7 +92,9 @@ TEST_F(BoardSizesTest, TheChosenSizeIsKeptBesideTheConfigurationAndCreateUsesIt)
     form->CreateCommand();
     EXPECT_EQ(S().layout.HexTotal, 10);
     ExpectWindowFits({339, 440});
-    EXPECT_EQ(ReadBytes(form->TempPuzzlePath()).find('\r'), 60u);
+    // 60 digits, and the view field of the inner compartments shown besides the outer sides.
+    EXPECT_EQ(ReadBytes(form->TempPuzzlePath()).find(" "), 60u);
+    EXPECT_EQ(ReadBytes(form->TempPuzzlePath()).find('\r'), 121u);
     std::ofstream(AppDir() + kBoardSizeFileName, std::ios::binary) << "12\r\n";
     EXPECT_EQ(ReadBoardSize(AppDir() + kBoardSizeFileName), 7);  // no such board
 }
