@@ -14,6 +14,7 @@
 #include "app/app_folders.h"
 #include "app/form1.h"
 #include "app/local_text.h"
+#include "appearance/lazy_icons.h"
 #include "generator/random_source.h"
 #include "output/current_printer.h"
 #include "output/puzzle_printing.h"
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
         label.show();
         return app.exec();
     }
+    lumeta::UseLazyExtensionIcons();  // as the game's main does
     lumeta::Form1 window(
         lumeta::FindAppFolders(lumeta::LocalText(QCoreApplication::applicationDirPath())),
         lumeta::RandomSource::FromClock());

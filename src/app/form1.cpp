@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -23,6 +22,7 @@
 #include "app/local_text.h"
 #include "app/navigation.h"
 #include "app/play_menu.h"
+#include "app/program_picture.h"
 #include "appearance/apply_colours.h"
 #include "appearance/options_form.h"
 #include "appearance/scheme_file.h"
@@ -75,7 +75,7 @@ Form1::Form1(AppFolders folders, RandomSource random, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(ProgramPicture()));
+    SetProgramIcon(*this);
 
     QFont windowFont(QStringLiteral("Arial"));
     windowFont.setPointSizeF(8.25);

@@ -7,6 +7,7 @@
 #include "app/app_folders.h"
 #include "app/form1.h"
 #include "app/local_text.h"
+#include "appearance/lazy_icons.h"
 #include "generator/random_source.h"
 #include "puzzlefiles/safe_replace.h"
 
@@ -72,6 +73,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumeta"));
     QApplication::setDesktopFileName(QStringLiteral(LUMETA_APP_ID));
+    lumeta::UseLazyExtensionIcons();
 
     lumeta::AppFolders folders =
         lumeta::FindAppFolders(lumeta::LocalText(QCoreApplication::applicationDirPath()));
