@@ -9,11 +9,14 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTimer>
+#include <optional>
 #include <string>
 
 #include "app/app_folders.h"
+#include "app/font_warmup.h"
 #include "app/form1.h"
 #include "app/local_text.h"
+#include "appearance/lazy_icons.h"
 #include "generator/random_source.h"
 #include "output/current_printer.h"
 #include "output/puzzle_printing.h"
@@ -32,18 +35,23 @@ class QuitOnFirstPaint : public QObject {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const std::string mode = argc > 1 ? argv[1] : "game";
+    // The game's main, step by step; the label is a bare toolkit program.
+    std::optional<lumeta::FontConfigWarmup> fonts;
+    if (mode != "label") fonts.emplace();
     QApplication app(argc, argv);
     QuitOnFirstPaint quit;
-    const std::string mode = argc > 1 ? argv[1] : "game";
     if (mode == "label") {
         QLabel label(QStringLiteral("Lumeta"));
         label.installEventFilter(&quit);
         label.show();
         return app.exec();
     }
+    lumeta::UseLazyExtensionIcons();
     lumeta::Form1 window(
         lumeta::FindAppFolders(lumeta::LocalText(QCoreApplication::applicationDirPath())),
         lumeta::RandomSource::FromClock());
+    fonts->Wait();
     window.Startup();
     if (mode == "eager") window.printing->Printer().Printer();
     window.Picture1->installEventFilter(&quit);

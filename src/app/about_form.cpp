@@ -11,17 +11,7 @@
 #include "controls/dialog_frame.h"
 #include "controls/twips.h"
 
-// The pictures live in the program's resources, which a library must load itself.
-static void LoadProgramPictures() {
-    Q_INIT_RESOURCE(app_pictures);
-}
-
 namespace lumeta {
-
-QPixmap ProgramPicture() {
-    LoadProgramPictures();
-    return QPixmap(QStringLiteral(":/lumeta/lumeta.png"));
-}
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <cstdint>
 
+#include "app/program_picture.h"
 #include "controls/colour_scheme.h"
 
 class QLabel;
@@ -12,9 +13,6 @@ class QPlainTextEdit;
 namespace lumeta {
 
 class BoxControl;
-
-// The program's picture, as the desktop's icon shows it.
-QPixmap ProgramPicture();
 
 // The about box: the rules in two lines, the program's name, year and licence, its
 // picture and version. OK and Escape hide it; a press on the text or the close box unloads

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cmath>
@@ -28,8 +29,16 @@ constexpr std::size_t kReadLimit = 1 << 20;
 std::optional<std::string> ReadFileStart(const std::string& path) {
     std::FILE* in = OpenRegularFile(path);
     if (!in) return std::nullopt;
-    std::string bytes(kReadLimit, '\0');
-    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), in));
+    // Read in small blocks: the file is a few hundred bytes, and a buffer of the whole
+    // limit would be cleared page by page on every start.
+    std::string bytes;
+    std::array<char, 4096> block;
+    while (bytes.size() < kReadLimit) {
+        const std::size_t want = std::min(block.size(), kReadLimit - bytes.size());
+        const std::size_t got = std::fread(block.data(), 1, want, in);
+        bytes.append(block.data(), got);
+        if (got < want) break;
+    }
     const bool failed = std::ferror(in) != 0;
     std::fclose(in);
     if (failed) return std::nullopt;

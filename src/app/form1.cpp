@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -26,6 +25,7 @@
 #include "app/local_text.h"
 #include "app/navigation.h"
 #include "app/play_menu.h"
+#include "app/program_picture.h"
 #include "appearance/apply_colours.h"
 #include "appearance/options_form.h"
 #include "appearance/scheme_file.h"
@@ -81,7 +81,7 @@ Form1::Form1(AppFolders folders, RandomSource random, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(ProgramPicture()));
+    SetProgramIcon(*this);
 
     QFont windowFont(QStringLiteral("Arial"));
     windowFont.setPointSizeF(8.25);

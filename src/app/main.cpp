@@ -5,8 +5,10 @@
 
 #include "app/app_files.h"
 #include "app/app_folders.h"
+#include "app/font_warmup.h"
 #include "app/form1.h"
 #include "app/local_text.h"
+#include "appearance/lazy_icons.h"
 #include "generator/random_source.h"
 #include "puzzlefiles/safe_replace.h"
 
@@ -69,14 +71,17 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationVersion(QStringLiteral(LUMETA_VERSION));
     const QStringList files = ReadCommandLine(argc, argv);
 
+    lumeta::FontConfigWarmup fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumeta"));
     QApplication::setDesktopFileName(QStringLiteral(LUMETA_APP_ID));
+    lumeta::UseLazyExtensionIcons();
 
     lumeta::AppFolders folders =
         lumeta::FindAppFolders(lumeta::LocalText(QCoreApplication::applicationDirPath()));
     if (!folders.notice.empty()) std::fprintf(stderr, "lumeta: %s\n", folders.notice.c_str());
     lumeta::Form1 window(std::move(folders), lumeta::RandomSource::FromClock());
+    fonts.Wait();  // the board is measured next
     window.Startup();
     window.show();
     if (!files.isEmpty()) window.OpenPuzzleFileNamed(lumeta::LocalPath(files.first()));
