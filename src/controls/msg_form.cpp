@@ -4,10 +4,7 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
@@ -28,14 +25,12 @@ constexpr std::array<const char*, kMessageIconSlots> kIconNames = {
 
 // Positions and sizes of the controls, in twips.
 constexpr double kLabelLeft = 930;
-constexpr double kInputLabelLeft = 700;
 constexpr double kLabelTop = 420;
 constexpr double kIconLeft = 240;
 constexpr double kIconTop = 210;
 constexpr double kIconSize = 480;
 constexpr double kButtonWidth = 885;
 constexpr double kButtonHeight = 345;
-constexpr double kFieldWidth = 2650;
 
 // A list box's default background, which the window and its buttons start with.
 constexpr std::uint32_t kWindowColour = kSystemColourBit | 5;
@@ -126,18 +121,6 @@ MsgForm::MsgForm(const ColourScheme& scheme, QWidget* parent)
     setTabOrder(cmd[1], cmd[2]);
 }
 
-QLineEdit& MsgForm::InputField() {
-    if (Text1) return *Text1;
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->hide();
-    connect(Text1, &QLineEdit::returnPressed, this, [this] {
-        if (mode_ == Mode::Input) Choose(0);
-    });
-    setTabOrder(cmd[2], Text1);
-    return *Text1;
-}
-
 void MsgForm::ApplyLook() {
     if (buttonColor_ == 0) buttonColor_ = scheme_.ButtonColour();
     const QPalette palette = SystemPalette();
@@ -186,8 +169,6 @@ void MsgForm::SetButton(int index, const QString& caption, const QString& tag) {
 }
 
 int MsgForm::MsgboxA(const QString& prompt, const QString& style) {
-    mode_ = Mode::Message;
-    if (Text1) Text1->hide();
     ApplyLook();
     prompt_ = FitPrompt(prompt, 2 * kLabelLeft);
     Label1->setText(prompt_);
@@ -210,49 +191,6 @@ int MsgForm::MsgboxA(const QString& prompt, const QString& style) {
     CentreOnOwner();
     exec();
     return Answer;
-}
-
-QString MsgForm::Inputbox(const QString& prompt, const QString& defaultText, int numeric) {
-    mode_ = Mode::Input;
-    InputField().show();
-    Text1->setText(defaultText);
-    fieldTag_ = defaultText;
-    SetDigitsOnly(Text1, false);
-    if (numeric == 1) SetDigitsOnly(Text1, true);
-
-    ApplyLook();
-    prompt_ = FitPrompt(prompt, kInputLabelLeft + 350);
-    Label1->setText(prompt_);
-    QPalette fieldPalette = Text1->palette();
-    fieldPalette.setColor(QPalette::Base, ColourFromValue(scheme_.ButtonColour(), SystemPalette()));
-    Text1->setPalette(fieldPalette);
-    Text1->setFont(font());
-
-    HideIcons();
-    ShowIcon(0);
-    SetButton(0, QStringLiteral("Enter"), QStringLiteral("enter"));
-    SetButton(1, QStringLiteral("Default"), QStringLiteral("default"));
-    SetButton(2, QStringLiteral("Cancel"), QStringLiteral("cancel"));
-    ButtonLast = 2;
-
-    LayoutInput();
-    CentreOnOwner();
-    Text1->selectAll();
-    Text1->setFocus();
-    exec();
-    return InputAnswer;
-}
-
-void MsgForm::SetDigitsOnly(QLineEdit* field, bool flag) {
-    if (!field) return;
-    const QValidator* old = field->validator();
-    if (flag) {
-        static const QRegularExpression kDigits(QStringLiteral("[0-9]*"));
-        field->setValidator(new QRegularExpressionValidator(kDigits, field));
-    } else {
-        field->setValidator(nullptr);
-    }
-    if (old && old->parent() == field) delete old;
 }
 
 QString MsgForm::FitPrompt(const QString& prompt, double margins) const {
@@ -357,50 +295,10 @@ void MsgForm::LayoutMessage(int last) {
     SetOuterSize({scale.PixelsX(width), scale.PixelsY(height)});
 }
 
-void MsgForm::LayoutInput() {
-    const TwipScale scale = TwipScale::ForWidget(this);
-    const double labelWidth = PromptWidth(prompt_);
-    double width = kInputLabelLeft + labelWidth + 350;
-
-    const double labelHeight = PromptHeight(prompt_) + 120;
-    Label1->setGeometry(scale.Pixels(kInputLabelLeft, kLabelTop, labelWidth, labelHeight));
-    const double fieldTop = labelHeight + 320;
-    const double fieldHeight = scale.TwipsY(Text1->sizeHint().height());
-
-    const double buttonTop = fieldTop + fieldHeight + 10;
-    const double height = buttonTop + kButtonHeight + 600;
-    for (int index = 0; index < kMessageButtons; ++index) {
-        cmd[index]->setDown(false);
-        cmd[index]->setGeometry(scale.Pixels(kInputLabelLeft + index * kButtonWidth, buttonTop,
-                                             kButtonWidth, kButtonHeight));
-        cmd[index]->show();
-    }
-    Text1->setGeometry(scale.Pixels(kInputLabelLeft, fieldTop, kFieldWidth, fieldHeight));
-    Text1->raise();  // the label's spare height reaches under the field
-
-    const double buttonsRight = kInputLabelLeft + kMessageButtons * kButtonWidth;
-    if (buttonsRight + 350 > width) width = buttonsRight + 350;
-    SetOuterSize({scale.PixelsX(width), scale.PixelsY(height)});
-}
-
 void MsgForm::Choose(int index) {
     cmd[index]->setDown(false);
-    if (mode_ == Mode::Message) {
-        Answer = cmdTags_[index].toInt();
-        done(QDialog::Accepted);
-        return;
-    }
-    const QString& tag = cmdTags_[index];
-    if (tag == QLatin1String("enter")) {
-        InputAnswer = Text1->text();
-        done(QDialog::Accepted);
-    } else if (tag == QLatin1String("cancel")) {
-        InputAnswer.clear();
-        done(QDialog::Accepted);
-    } else if (tag == QLatin1String("default")) {
-        Text1->setText(fieldTag_);
-        Text1->setFocus();
-    }
+    Answer = cmdTags_[index].toInt();
+    done(QDialog::Accepted);
 }
 
 int MsgForm::CloseAnswer() const {
@@ -414,10 +312,7 @@ int MsgForm::CloseAnswer() const {
 }
 
 void MsgForm::reject() {
-    if (mode_ == Mode::Message)
-        Answer = CloseAnswer();
-    else
-        InputAnswer.clear();
+    Answer = CloseAnswer();
     done(QDialog::Rejected);
 }
 
@@ -464,10 +359,7 @@ void MsgForm::keyPressEvent(QKeyEvent* event) {
 void MsgForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     FitOuterSize();
-    if (mode_ == Mode::Input)
-        Text1->setFocus();
-    else
-        cmd[0]->setFocus();
+    cmd[0]->setFocus();
 }
 
 }  // namespace lumeta

@@ -11,7 +11,6 @@
 #include "controls/message_style.h"
 
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace lumeta {
@@ -38,21 +37,12 @@ class MsgForm : public QDialog {
     // Shows `prompt` with the icons and buttons the style text asks for ("vbquestion+vbyesno")
     // and returns the result of the button chosen (1 Ok ... 7 No).
     int MsgboxA(const QString& prompt, const QString& style);
-    // Asks for a line of text; numeric = 1 takes digits only. Returns the text, or empty
-    // text when cancelled.
-    QString Inputbox(const QString& prompt, const QString& defaultText, int numeric);
-
-    // Lets the field take digits only, or any text again.
-    static void SetDigitsOnly(QLineEdit* field, bool flag);
-
     void LayoutMessage(int last);
-    void LayoutInput();
 
     // The controls, as the window holds them.
     QLabel* Label1 = nullptr;
     std::array<QLabel*, kMessageIconSlots> icons{};
     std::array<QPushButton*, kMessageButtons> cmd{};
-    QLineEdit* Text1 = nullptr;  // made by the first Inputbox: a message box never shows it
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -65,10 +55,7 @@ class MsgForm : public QDialog {
     void reject() override;
 
   private:
-    enum class Mode { Message, Input };
-
     void ApplyLook();
-    QLineEdit& InputField();
     void ShowIcon(int slot);
     void HideIcons();
     void SetButton(int index, const QString& caption, const QString& tag);
@@ -93,15 +80,12 @@ class MsgForm : public QDialog {
     std::uint32_t buttonColor_;
     std::uint32_t foreColor_;
 
-    Mode mode_ = Mode::Message;
     std::array<QString, kMessageButtons> cmdTags_;
-    QString fieldTag_;  // the default text, for the "Default" button
     QString prompt_;
     QSize outerSize_;
     QMargins centredFrame_;  // the frame the box was last centred with
     int ButtonLast = -1;
     int Answer = 0;
-    QString InputAnswer;
 };
 
 }  // namespace lumeta

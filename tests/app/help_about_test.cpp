@@ -118,21 +118,6 @@ TEST_F(HelpTest, LoadsOnlyRegularFilesOfBoundedSizeFromThePagesFolderWithoutWait
     EXPECT_TRUE(help.WebBrowser1->toPlainText().startsWith("Page not found"));
 }
 
-TEST_F(HelpTest, TheBrowserFillsTheWindowLessItsMarginsAndNeverGoesBelowNothing) {
-    Form4 help;
-    help.show();
-    const std::tuple<QSize, QSize> cases[] = {
-        {{600, 500}, {592, 488}},  // 120 and 180 twips less at 15 twips per pixel
-        {{6, 9}, {0, 0}},
-    };
-    for (const auto& [window, browser] : cases) {
-        help.resize(window);
-        QCoreApplication::processEvents();
-        EXPECT_EQ(help.WebBrowser1->size(), browser);
-        EXPECT_EQ(help.WebBrowser1->pos(), QPoint(4, 4));
-    }
-}
-
 using AboutTest = WindowTest;
 
 TEST_F(AboutTest, ShowsTheRulesAndVersionHidesOnEscapeAndUnloadsOnAPressOnTheText) {
@@ -179,24 +164,6 @@ TEST_F(AboutTest, ShowsTheRulesAndVersionHidesOnEscapeAndUnloadsOnAPressOnTheTex
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(shown);  // unloaded: the next "About" makes a new box
     EXPECT_FALSE(form->aboutForm);
-}
-
-TEST_F(AboutTest, TakesTheWindowBackgroundAndTheButtonColourOfTheScheme) {
-    AboutForm about;
-    ColourScheme scheme;
-    scheme.SchemeColours[2] = RGBValue(250, 240, 200);
-    scheme.SchemeColours[4] = RGBValue(120, 200, 160);
-    scheme.SchemeColours[13] = RGBValue(90, 90, 255);
-    scheme.ButtonSlot = 13;
-    about.ApplyColours(scheme, RGBValue(2, 2, 2));
-    const QColor background(250, 240, 200), button(90, 90, 255), nearBlack(2, 2, 2);
-    EXPECT_EQ(about.palette().color(QPalette::Window), background);
-    EXPECT_EQ(about.AboutText->palette().color(QPalette::Base), background);
-    EXPECT_EQ(about.AboutText->palette().color(QPalette::Text), nearBlack);
-    EXPECT_EQ(about.Label1->palette().color(QPalette::Window), button);
-    EXPECT_EQ(about.Label1->palette().color(QPalette::WindowText), nearBlack);
-    EXPECT_EQ(about.aboutok->BackColor(), RGBValue(90, 90, 255));
-    EXPECT_EQ(about.aboutok->ForeColor(), RGBValue(2, 2, 2));
 }
 
 }  // namespace

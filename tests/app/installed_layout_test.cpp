@@ -88,9 +88,10 @@ class InstalledTest : public WindowTest {
     }
     ~InstalledTest() override {
         installed_.reset();
-        unsetenv("XDG_CONFIG_HOME");
-        unsetenv("XDG_DATA_HOME");
+        qputenv("XDG_CONFIG_HOME", configBefore_);
+        qunsetenv("XDG_DATA_HOME");
     }
+    const QByteArray configBefore_ = qgetenv("XDG_CONFIG_HOME");
     std::optional<Form1> installed_;
 };
 

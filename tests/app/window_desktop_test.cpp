@@ -1,5 +1,4 @@
 #include "app/about_form.h"
-#include "app/help_form.h"
 #include "window_fixture.h"
 
 namespace lumeta {
@@ -8,18 +7,6 @@ namespace {
 using namespace lumeta::testing;
 
 using DesktopTest = WindowTest;
-
-TEST_F(DesktopTest, ButtonsAndTheBoardCarryNamesForScreenReaders) {
-    Start();
-    const QList<BoxControl*> buttons = form->centralWidget()->findChildren<BoxControl*>();
-    EXPECT_EQ(buttons.size(), 8);
-    for (BoxControl* button : buttons) {
-        if (button->isHidden()) continue;  // the file dialog control
-        EXPECT_FALSE(button->accessibleName().isEmpty()) << button->objectName().toStdString();
-        EXPECT_EQ(button->accessibleName(), button->toolTip());
-    }
-    EXPECT_EQ(form->Picture1->accessibleName(), "Puzzle board");
-}
 
 TEST_F(DesktopTest, LongNamesAreShortenedWhereShownAndKeptWholeWhereStored) {
     const std::string name = std::string(80, 'x') + ".txt";

@@ -1,7 +1,13 @@
 #include <cstdlib>
 #include <iostream>
+#include <map>
 #include <random>
+#include <set>
 
+#include <QPrintDialog>
+
+#include "app/play_menu.h"
+#include "support/board_fixture.h"
 #include "window_fixture.h"
 
 namespace lumeta {
@@ -9,19 +15,26 @@ namespace {
 
 using namespace lumeta::testing;
 
-// Random pointer moves, key presses and releases, button presses and releases and menu
-// commands, with every box the window opens answered at random. LUMETA_MONKEY_SEED
-// repeats a run; LUMETA_MONKEY_EVENTS changes its length.
+// Random pointer moves, key presses and releases, button presses and releases and every menu
+// command, with every box and window the game opens worked and closed at random. Each run
+// takes a fresh seed and prints it; LUMETA_MONKEY_SEED repeats a run, LUMETA_MONKEY_EVENTS
+// changes its length.
 class MonkeyTest : public WindowTest {
   protected:
     void SetUp() override {
         const char* seedText = std::getenv("LUMETA_MONKEY_SEED");
         const char* eventsText = std::getenv("LUMETA_MONKEY_EVENTS");
-        seed = seedText ? std::strtoull(seedText, nullptr, 10) : 20261207;
+        seed = seedText ? std::strtoull(seedText, nullptr, 10) : std::random_device{}();
         events = eventsText ? std::atoi(eventsText) : 20000;
         std::cout << "monkey seed " << seed << " (LUMETA_MONKEY_SEED=" << seed
                   << " repeats this run)\n";
         rng.seed(seed);
+        // Printing goes to the fake printers, and anything kept "at home" stays in the test.
+        printSystem->printers = {"Monkey Laser", "Monkey Ink"};
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME"}) {
+            homeBefore_.emplace_back(name, qgetenv(name));
+            qputenv(name, QByteArray::fromStdString((dir.path() / "home").string()));
+        }
         WritePuzzles("puzzles.txt", 30);
         std::ofstream(WorkFile("garbage.txt"), std::ios::binary) << "12\0\x1b[2J\r\rxyz\n";
         std::ofstream(WorkFile("empty.txt"), std::ios::binary);
@@ -31,14 +44,22 @@ class MonkeyTest : public WindowTest {
         // fixture's answering is still busy with the dialog: this answers them.
         QObject::connect(&questions_, &QTimer::timeout, [this] {
             KeepAnswersReady();
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            const QList<QAbstractButton*> buttons =
-                box ? box->buttons() : QList<QAbstractButton*>();
-            if (!buttons.isEmpty()) buttons[Pick(static_cast<int>(buttons.size()))]->click();
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                const QList<QAbstractButton*> buttons = box->buttons();
+                if (!buttons.isEmpty()) buttons[Pick(static_cast<int>(buttons.size()))]->click();
+            } else if (modal && !qobject_cast<MsgForm*>(modal) &&
+                       !qobject_cast<QFileDialog*>(modal)) {
+                WorkAWindow(modal);
+            }
         });
         questions_.start(3);
     }
-    void TearDown() override { answers.clear(); }
+    void TearDown() override {
+        answers.clear();
+        for (const auto& [name, value] : homeBefore_)
+            value.isNull() ? qunsetenv(name) : qputenv(name, value);
+    }
 
     int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(rng); }
     template <typename T>
@@ -88,11 +109,8 @@ class MonkeyTest : public WindowTest {
     // One button is held at a time: the next button event lets it go.
     void PressOrReleaseAButton() {
         if (held) {
-            const bool undo = held == form->cmdundo && heldWith == Qt::LeftButton;
-            const std::deque<std::string> records = S().undo.records;
+            undoAsked = held == form->cmdundo && heldWith == Qt::LeftButton;
             QTest::mouseRelease(held, heldWith);
-            if (undo && !records.empty() && S().undo.size() + 1 == records.size())
-                CheckUndoRestored(records.front());
             held = nullptr;
             return;
         }
@@ -105,21 +123,82 @@ class MonkeyTest : public WindowTest {
         QTest::mousePress(held, heldWith);
     }
 
+    // Every command of the menu bar in turn, in an order shuffled anew each round.
     void UseAMenu() {
-        std::vector<QAction*> commands = {form->mnuloadpuzfile, form->mnusaveopts, form->mnucreate,
-                                          form->mnusave,        form->mnureset,    form->mnureset};
-        for (int entry = 0; entry < 5; ++entry)
-            if (form->mnuoldfiles[entry]->isVisible()) commands.push_back(form->mnuoldfiles[entry]);
-        QAction* command = PickOf(commands);
-        if (command->isEnabled()) command->trigger();
+        if (menuRound.empty()) {
+            for (QAction* menu : form->menuBar()->actions())
+                for (QAction* command : menu->menu() ? menu->menu()->actions() : QList<QAction*>())
+                    if (!command->isSeparator() && command->isVisible())
+                        menuRound.push_back(command);
+            std::shuffle(menuRound.begin(), menuRound.end(), rng);
+        }
+        QAction* command = menuRound.back();
+        menuRound.pop_back();
+        if (!command->isEnabled()) return;
+        used.insert(command->objectName());
+        lastCommand = command->objectName().toStdString();
+        undoAsked = command == form->playMenu->undo;
+        if (command == form->playMenu->showSolution) solutionFromMenu.start();
+        command->trigger();
     }
 
-    void CheckUndoRestored(const std::string& record) {
-        // " 3, 5,4": row, column, the entry before the change.
-        const auto first = record.find(','), second = record.find(',', first + 1);
-        const int row = std::stoi(record.substr(0, first));
-        const int col = std::stoi(record.substr(first + 1, second - first - 1));
-        EXPECT_EQ(Entry(row, col), record.substr(second + 1)) << "undo of \"" << record << "\"";
+    // A window of the game's own (options, print, help, about and what they open): a few
+    // of its buttons pressed, then closed. Each press comes from the event loop, so that a
+    // window it opens is worked in turn.
+    void WorkAWindow(QWidget* window) {
+        windowsSeen.insert(window->metaObject()->className());
+        // Qt's own printer dialog is only looked at: its buttons reach the machine's printers.
+        const bool qtPrintDialog = qobject_cast<QPrintDialog*>(window);
+        if (qtPrintDialog || Pick(3) == 0 || ++pressesIn[window] > 4) {
+            pressesIn.erase(window);
+            if (auto* dialog = qobject_cast<QDialog*>(window))
+                dialog->reject();
+            else
+                window->close();
+            return;
+        }
+        std::vector<QWidget*> buttons;
+        for (QWidget* child : window->findChildren<QWidget*>())
+            if ((qobject_cast<QAbstractButton*>(child) || qobject_cast<BoxControl*>(child)) &&
+                child->isVisible() && child->isEnabled())
+                buttons.push_back(child);
+        if (buttons.empty()) return;
+        QPointer<QWidget> button = PickOf(buttons);
+        const Qt::MouseButton with = Pick(3) == 0 ? Qt::RightButton : Qt::LeftButton;
+        QTimer::singleShot(0, window, [button, with] {
+            if (button) QTest::mouseClick(button, with);
+        });
+    }
+
+    bool SolutionFromMenuShown() const {
+        return solutionFromMenu.isValid() &&
+               solutionFromMenu.elapsed() < PlayMenu::kShowFromMenuMs + 500;
+    }
+
+    // The whole board before each change an undo record stands for, newest first; empty
+    // where the board changed otherwise since (another puzzle loaded). After an undo the
+    // whole board must be as it was before the change it takes back.
+    void FollowUndo(const PuzzleState& before, std::size_t recordsBefore) {
+        const bool undoAsked = std::exchange(this->undoAsked, false);
+        const PuzzleState& now = S().puzzle;
+        const std::size_t records = S().undo.size();
+        const bool sameBoard = now.Entry == before.Entry && now.Solution == before.Solution &&
+                               now.Shown == before.Shown;
+        if (records == recordsBefore + 1) {
+            boardsBefore.push_front(before);
+        } else if (undoAsked && records + 1 == recordsBefore && !boardsBefore.empty()) {
+            const std::optional<PuzzleState> expected = boardsBefore.front();
+            boardsBefore.pop_front();
+            if (!expected) return;
+            ++undosChecked;
+            EXPECT_EQ(GridPicture(S().layout, now.Entry), GridPicture(S().layout, expected->Entry))
+                << "an undo left the board other than before its change";
+            EXPECT_TRUE(now.Solution == expected->Solution && now.Shown == expected->Shown)
+                << "an undo changed the puzzle: " << PuzzleLine(S().layout, now) << " was "
+                << PuzzleLine(S().layout, *expected);
+        } else if (records != recordsBefore || !sameBoard) {
+            boardsBefore.assign(records, std::nullopt);
+        }
     }
 
     void CheckInvariants() {
@@ -143,7 +222,9 @@ class MonkeyTest : public WindowTest {
         fresh.setFont(form->Picture1->font());
         fresh.DrawBoard(s.layout, s.puzzle, s.geometry, s.appearance, 0);
         EXPECT_TRUE(fresh.Image() == form->Picture1->Image())
-            << "the board picture differs from a fresh drawing of the board";
+            << "the board picture differs from a fresh drawing of the board; the last menu "
+               "command: "
+            << lastCommand;
     }
 
     std::string Signature() {
@@ -159,6 +240,16 @@ class MonkeyTest : public WindowTest {
     std::mt19937_64 rng;
     BoxControl* held = nullptr;
     Qt::MouseButton heldWith = Qt::LeftButton;
+    std::vector<QAction*> menuRound;
+    std::set<QString> used;             // menu commands triggered, by name
+    std::set<std::string> windowsSeen;  // classes of the windows worked
+    std::map<QWidget*, int> pressesIn;
+    std::deque<std::optional<PuzzleState>> boardsBefore;
+    int undosChecked = 0;
+    bool undoAsked = false;  // the event was an undo command
+    std::string lastCommand;
+    QElapsedTimer solutionFromMenu;  // the menu shows the solution for a while
+    std::vector<std::pair<const char*, QByteArray>> homeBefore_;
     QTimer questions_;
 };
 
@@ -168,6 +259,8 @@ TEST_F(MonkeyTest, TwentyThousandRandomEventsKeepTheWindowSound) {
     for (int step = 0; step < events; ++step) {
         SCOPED_TRACE("monkey seed " + std::to_string(seed) + ", event " + std::to_string(step));
         KeepAnswersReady();
+        const PuzzleState before = S().puzzle;
+        const std::size_t recordsBefore = S().undo.size();
         const int kind = Pick(100);
 
         // Boxes and dialogs are slow to answer; the commands that open them come less often.
@@ -180,18 +273,32 @@ TEST_F(MonkeyTest, TwentyThousandRandomEventsKeepTheWindowSound) {
             PressOrReleaseAButton();
         else
             UseAMenu();
-        if (!form->isVisible()) form->show();
+        if (!form->isVisible()) form->show();  // after Exit
+        FollowUndo(before, recordsBefore);
         CheckInvariants();
-        // While the solution button is held the picture shows the solution on purpose.
+        // While the solution button is held, or for a while after the menu's Show solution, the
+        // picture shows the solution on purpose.
         const std::string now = Signature();
-        if ((now != drawn || command) && held != form->cmdshowsol) {
+        if ((now != drawn || command) && held != form->cmdshowsol && !SolutionFromMenuShown()) {
             CheckPicture();
             drawn = now;
         }
         if (HasFailure()) break;
     }
     if (held) QTest::mouseRelease(held, heldWith);
-    std::cout << texts.size() << " boxes and dialogs answered\n";
+    std::cout << texts.size() << " boxes and dialogs answered, " << undosChecked
+              << " undos checked\n";
+    if (HasFailure() || events < 20000) return;
+    // Every command and window was reached.
+    for (QAction* menu : form->menuBar()->actions())
+        for (QAction* command : menu->menu() ? menu->menu()->actions() : QList<QAction*>())
+            if (!command->isSeparator() && !command->objectName().startsWith("mnuoldfiles")) {
+                EXPECT_TRUE(used.count(command->objectName())) << command->text().toStdString();
+            }
+    for (const char* window :
+         {"lumeta::OptionsForm", "lumeta::PrntForm", "lumeta::Form4", "lumeta::AboutForm"})
+        EXPECT_TRUE(windowsSeen.count(window)) << window;
+    EXPECT_GT(undosChecked, 50);
 }
 
 }  // namespace

@@ -2,9 +2,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
-#include <QIntValidator>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -33,9 +31,6 @@ class MsgFormTest : public ::testing::Test {
     template <typename Call>
     auto Run(std::function<void()> act, Call call) {
         return lumeta::testing::WhileModal(&form, act, call);
-    }
-    QString Input(std::function<void()> act, int numeric = 0) {
-        return Run(act, [&] { return form.Inputbox("Name?", "Anna", numeric); });
     }
     // Shows a message box and clicks the button at `position` of its row.
     int Show(const QString& prompt, const QString& style, size_t position = 0) {
@@ -136,39 +131,31 @@ TEST_F(MsgFormTest, ClosingTheWindowAnswersCancelElseNoElseTheFirstButtonNeverYe
     }
 }
 
-TEST_F(MsgFormTest, ButtonRowIsCentredInAWindowAtLeastThreeButtonsWide) {
-    Show("Hi", "vbyesnocancel");
-    EXPECT_EQ(Outer().width(), Scale().PixelsX(2655));
-    EXPECT_EQ(form.cmd[0]->x(), 0);
-    EXPECT_EQ(form.cmd[0]->size(), QSize(Scale().PixelsX(885), Scale().PixelsY(345)));
-    EXPECT_EQ(form.cmd[1]->x(), form.cmd[0]->geometry().right() + 1);
-    EXPECT_EQ(form.cmd[2]->x(), form.cmd[1]->geometry().right() + 1);
-    EXPECT_EQ(form.cmd[2]->geometry().right() + 1, Outer().width());
-
-    for (const char* style : {"vbok", "vbyesno", "vbyesnocancel"}) {
-        Show(QString(60, QLatin1Char('M')), style);
-        const int left = Row().front()->x();
-        EXPECT_GT(left, 0) << style;
-        EXPECT_NEAR(left, Outer().width() - (Row().back()->geometry().right() + 1), 1) << style;
+// The prompt in plain text (file names may hold "<" or "&") with equal margins, its icon
+// beside it, and below it a row of buttons of one size, centred in a box at least three
+// buttons wide; each further line of the prompt moves the row down by a line.
+TEST_F(MsgFormTest, LaysOutThePromptWithItsIconAboveACentredRowOfButtons) {
+    for (const char* style : {"vbok+vbcritical", "vbyesno", "vbyesnocancel"}) {
+        for (const QString& prompt : {QString("The file <b>a&b</b>.txt could not be read at all"),
+                                      QString(60, QLatin1Char('M'))}) {
+            Show(prompt, style);
+            const QRect label = form.Label1->geometry();
+            EXPECT_EQ(form.Label1->text(), prompt);
+            EXPECT_EQ(form.Label1->textFormat(), Qt::PlainText);
+            EXPECT_NEAR(Outer().width() - (label.right() + 1), label.left(), 1);
+            EXPECT_GE(label.width(), QFontMetrics(form.font(), &form).horizontalAdvance(prompt));
+            EXPECT_GE(Outer().width(), 3 * Row().front()->width());
+            EXPECT_GT(Row().front()->y(), label.bottom());
+            EXPECT_NEAR(Row().front()->x(),
+                        Outer().width() - (Row().back()->geometry().right() + 1), 1);
+            for (QPushButton* button : Row())  // one size, up to a pixel of rounding
+                EXPECT_TRUE(std::abs(button->width() - Row().front()->width()) <= 2 &&
+                            button->height() == Row().front()->height());
+        }
     }
-}
-
-TEST_F(MsgFormTest, LabelSetsEqualMarginsAndTheButtonRowBelowItsLines) {
-    const QString prompt = QStringLiteral("The file <b>a&b</b>.txt could not be read at all");
-    Show(prompt, "vbok+vbcritical");
-    const TwipScale scale = Scale();
-    const QRect label = form.Label1->geometry();
-    EXPECT_EQ(label.topLeft(), scale.Pixels(930, 420));
-    EXPECT_NEAR(label.width(), QFontMetrics(form.font(), &form).horizontalAdvance(prompt), 1);
-    EXPECT_NEAR(Outer().width() - (label.right() + 1), label.left(), 1);
-    EXPECT_NEAR(label.height(), LineHeight() + scale.PixelsY(120), 1);
-    EXPECT_NEAR(form.cmd[0]->y(), label.bottom() + 1 + scale.PixelsY(120), 1);
-    EXPECT_NEAR(Outer().height(), form.cmd[0]->y() + scale.PixelsY(345 + 600), 1);
-    EXPECT_EQ(form.Label1->textFormat(), Qt::PlainText);  // file names may hold "<" or "&"
-    EXPECT_EQ(form.icons[4]->geometry(), scale.Pixels(240, 210, 480, 480));
-    EXPECT_FALSE(form.icons[4]->pixmap().isNull());
-
-    // A second line moves the buttons down by one line, whatever the line break.
+    Show("One line", "vbok+vbcritical");
+    EXPECT_FALSE(form.icons[4]->isHidden() || form.icons[4]->pixmap().isNull());
+    EXPECT_LT(form.icons[4]->geometry().right(), form.Label1->x());
     const int oneLine = form.cmd[0]->y();
     for (const char* twoLines : {"First line\r\nSecond line", "First line\nSecond line"}) {
         Show(twoLines, "vbok+vbcritical");
@@ -201,71 +188,6 @@ TEST_F(MsgFormTest, TakesTheWindowLookAndReplacesABlackButtonColour) {
     EXPECT_EQ(form.Label1->font().pointSize(), 11);
     EXPECT_EQ(form.Label1->palette().color(QPalette::Window), QColor(10, 120, 30));
     EXPECT_EQ(form.Label1->palette().color(QPalette::WindowText), QColor(2, 2, 2));
-}
-
-TEST_F(MsgFormTest, InputBoxAnswersItsButtonsAndEnterAndReturnsEmptyTextWhenCancelled) {
-    const QString clicked = Input([&] {
-        EXPECT_EQ(form.Text1->selectedText(), "Anna");
-        QTest::keyClicks(form.Text1, "Bea");
-        Click(form.cmd[1]);  // Default restores the text and keeps the box open
-        EXPECT_EQ(form.Text1->text(), "Anna");
-        QTest::keyClicks(form.Text1, "9");
-        Click(form.cmd[0]);
-    });
-    EXPECT_EQ(clicked, "Anna9");
-    EXPECT_EQ(Input([&] { Click(form.cmd[2]); }), "");
-    const QString typed = Input([&] {
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-        ASSERT_EQ(QApplication::focusWidget(), form.Text1);
-        QTest::keyClicks(form.Text1, "Bea");  // replaces the selected default
-        QTest::keyClick(form.Text1, Qt::Key_Escape);
-        QTest::keyClick(form.Text1, Qt::Key_Return);
-    });
-    EXPECT_EQ(typed, "Bea");
-    EXPECT_EQ(Input([&] { form.close(); }), "");
-    // Enter on a button acts as its click.
-    const QString keyed = Input([&] {
-        QTest::keyClicks(form.Text1, "Bea");
-        QTest::keyClick(form.cmd[1], Qt::Key_Return);
-        QTest::keyClick(form.cmd[0], Qt::Key_Enter);
-    });
-    EXPECT_EQ(keyed, "Anna");
-    EXPECT_EQ(Input([&] { QTest::keyClick(form.cmd[2], Qt::Key_Return); }), "");
-    EXPECT_TRUE(!form.icons[0]->isHidden() && form.icons[1]->isHidden());
-    EXPECT_EQ(Row().at(0)->text() + Row().at(1)->text() + Row().at(2)->text(),
-              "EnterDefaultCancel");
-}
-
-TEST_F(MsgFormTest, InputBoxPutsFieldAndButtonsUnderTheLabel) {
-    const TwipScale scale = Scale();
-    Input([&] { Click(form.cmd[2]); });
-    const QRect field = form.Text1->geometry();
-    EXPECT_EQ(form.Label1->x(), scale.PixelsX(700));
-    EXPECT_EQ(field.left(), scale.PixelsX(700));
-    EXPECT_EQ(form.cmd[0]->x(), field.left());
-    EXPECT_EQ(field.width(), scale.PixelsX(700 + 2650) - scale.PixelsX(700));
-    EXPECT_NEAR(field.top(), scale.PixelsY(scale.TwipsY(LineHeight()) + 120 + 320), 1);
-    EXPECT_NEAR(form.cmd[0]->y(), field.bottom() + 1 + scale.PixelsY(10), 1);
-    EXPECT_EQ(form.cmd[2]->x(), scale.PixelsX(700 + 2 * 885));
-    // A short prompt: the window is as wide as the buttons plus 350 twips.
-    EXPECT_EQ(Outer().width(), scale.PixelsX(700 + 3 * 885 + 350));
-    EXPECT_EQ(form.Text1->palette().color(QPalette::Base), QColor(200, 210, 220));
-    Show("Done", "vbok");
-    EXPECT_TRUE(form.Text1->isHidden());  // a message box hides the field again
-}
-
-TEST_F(MsgFormTest, NumericInputBoxTakesDigitsOnly) {
-    EXPECT_EQ(Input([&] { QTest::keyClicks(form.Text1, "a1b2 -3\r"); }, 1), "123");
-    EXPECT_EQ(Input([&] { QTest::keyClicks(form.Text1, "a1b2 -3\r"); }, 0), "a1b2 -3");
-
-    // A validator the field got elsewhere belongs to its owner and survives.
-    QObject owner;
-    QLineEdit field;
-    QPointer<QValidator> theirs = new QIntValidator(&owner);
-    field.setValidator(theirs);
-    MsgForm::SetDigitsOnly(&field, true);
-    MsgForm::SetDigitsOnly(&field, false);
-    EXPECT_FALSE(theirs.isNull());
 }
 
 TEST(MsgFormPlacementTest, EveryBoxIsCentredOnItsOwnerAndWhollyOnTheScreen) {

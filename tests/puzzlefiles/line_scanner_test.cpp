@@ -13,31 +13,6 @@ namespace {
 
 using testing::TempDir;
 
-struct LineEndCase {
-    const char* name;
-    std::string bytes;
-    std::int64_t lines;
-};
-
-class LineEnds : public ::testing::TestWithParam<LineEndCase> {};
-
-TEST_P(LineEnds, CountAsTheFileFormatDefines) {
-    TempDir dir;
-    const auto& c = GetParam();
-    EXPECT_EQ(ScanLines(dir.Write("f.txt", c.bytes)).lines, c.lines);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, LineEnds,
-    ::testing::Values(
-        LineEndCase{"Empty", "", 0}, LineEndCase{"OneLineNoEnd", "abc", 1},
-        LineEndCase{"ThreeCrLf", "a\r\nb\r\nc\r\n", 3},
-        LineEndCase{"ThreeCrLfLastOpen", "a\r\nb\r\nc", 3}, LineEndCase{"ThreeLf", "a\nb\nc\n", 3},
-        LineEndCase{"ThreeCr", "a\rb\rc\r", 3}, LineEndCase{"MixedEnds", "a\rb\nc\r\nd", 4},
-        LineEndCase{"LfCrIsTwoEnds", "a\n\rb", 3}, LineEndCase{"BlankLinesCount", "\n\n\r\n", 3},
-        LineEndCase{"NulBytesAreText", std::string("a\0b\nc\0", 6), 2}),
-    [](const auto& info) { return info.param.name; });
-
 // Counting and keeping a line in one pass gives what counting and then seeking gives.
 void ExpectCountAndKeepAgreeWithScanLines(const std::string& file) {
     const std::int64_t lines = ScanLines(file).lines;
@@ -51,20 +26,39 @@ void ExpectCountAndKeepAgreeWithScanLines(const std::string& file) {
     }
 }
 
-TEST_P(LineEnds, CountedAndKeptInOnePassAsWhenSoughtLineByLine) {
+struct LineEndCase {
+    const char* name;
+    std::string bytes;
+    std::int64_t lines;
+};
+
+class LineEnds : public ::testing::TestWithParam<LineEndCase> {};
+
+TEST_P(LineEnds, CountAsTheFileFormatDefines) {
     TempDir dir;
-    ExpectCountAndKeepAgreeWithScanLines(dir.Write("f.txt", GetParam().bytes + "x"));
-    ExpectCountAndKeepAgreeWithScanLines(dir.Write("g.txt", "x" + GetParam().bytes));
-    ExpectCountAndKeepAgreeWithScanLines(dir.Write("h.txt", GetParam().bytes));
+    const auto& c = GetParam();
+    EXPECT_EQ(ScanLines(dir.Write("f.txt", c.bytes)).lines, c.lines);
+    for (const std::string& bytes : {c.bytes, c.bytes + "x", "x" + c.bytes})
+        ExpectCountAndKeepAgreeWithScanLines(dir.Write("g.txt", bytes));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, LineEnds,
+    ::testing::Values(
+        LineEndCase{"Empty", "", 0}, LineEndCase{"OneLineNoEnd", "abc", 1},
+        LineEndCase{"ThreeCrLf", "a\r\nb\r\nc\r\n", 3},
+        LineEndCase{"ThreeCrLfLastOpen", "a\r\nb\r\nc", 3}, LineEndCase{"ThreeLf", "a\nb\nc\n", 3},
+        LineEndCase{"ThreeCr", "a\rb\rc\r", 3}, LineEndCase{"MixedEnds", "a\rb\nc\r\nd", 4},
+        LineEndCase{"LfCrIsTwoEnds", "a\n\rb", 3}, LineEndCase{"BlankLinesCount", "\n\n\r\n", 3},
+        LineEndCase{"NulBytesAreText", std::string("a\0b\nc\0", 6), 2}),
+    [](const auto& info) { return info.param.name; });
 
 TEST(ScanLines, FindsAWantedLineAndKeepsOnlyItsFirstCharacters) {
     TempDir dir;
     const auto file = dir.Write("f.txt", "first\r\nsecond line\rthird\n\r\nfifth");
     EXPECT_EQ(ScanLines(file, 2, 6).text, "second");
     EXPECT_EQ(ScanLines(file, 3, 99).text, "third");
-    EXPECT_TRUE(ScanLines(file, 4, 99).found);  // empty, but there
-    EXPECT_EQ(ScanLines(file, 4, 99).text, "");
+    EXPECT_TRUE(ScanLines(file, 4, 99).found && ScanLines(file, 4, 99).text.empty());  // there
     EXPECT_EQ(ScanLines(file, 5, 99).text, "fifth");
     EXPECT_FALSE(ScanLines(file, 6, 99).found);
     EXPECT_FALSE(ScanLines(dir.Write("g.txt", "a\r\n"), 2, 99).found);
@@ -94,8 +88,6 @@ TEST(ScanLines, HandlesACrLfSplitAcrossReadBlocks) {
     }
     EXPECT_EQ(ScanLines(file, lines, 20).text, NumberedLine(lines));
     EXPECT_FALSE(ScanLines(file, lines + 1, 20).found);
-    for (std::int64_t n = 61679; n <= 61684; ++n)
-        EXPECT_EQ(CountAndKeepLine(file, n, 20).text, NumberedLine(n));
     ExpectCountAndKeepAgreeWithScanLines(file);
     // The last line, whose line end is the block's last byte, or whose end is split.
     ExpectCountAndKeepAgreeWithScanLines(dir.Write("cut.txt", bytes.substr(0, 1 << 20)));
@@ -106,25 +98,20 @@ TEST(ScanLines, HandlesACrLfSplitAcrossReadBlocks) {
 TEST(ScanLines, KeepsMemoryBoundedOnAHugeLineWithoutLineEnd) {
     TempDir dir;
     const auto file = dir.Write("huge.txt", std::string(50 * 1024 * 1024, '3'));
-    const LineScan scan = ScanLines(file, 1, 42);
-    EXPECT_TRUE(scan.found);
-    EXPECT_EQ(scan.text, std::string(42, '3'));
+    EXPECT_EQ(ScanLines(file, 1, 42).text, std::string(42, '3'));
     EXPECT_EQ(ScanLines(file).lines, 1);
     EXPECT_EQ(CountAndKeepLine(file, -1, 42).text, std::string(42, '3'));
 }
 
 TEST(ScanLines, ReportsUnreadableFilesAndRefusesDevicesAndFifosWithoutWaiting) {
     TempDir dir;
-    EXPECT_FALSE(ScanLines(dir.File("missing.txt")).readable);
-    EXPECT_FALSE(ScanLines(dir.path().string()).readable);  // a folder
-    EXPECT_FALSE(CountAndKeepLine(dir.File("missing.txt"), -1, 42).readable);
-    EXPECT_FALSE(CountAndKeepLine(dir.path().string(), -1, 42).readable);
-    EXPECT_FALSE(ScanLines("/dev/zero").readable);  // would never end
-    const auto fifo = dir.File("fifo");
+    const auto fifo = dir.File("fifo");  // no writer: opening would wait for one
     ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
-    EXPECT_FALSE(ScanLines(fifo).readable);  // no writer: opening would wait for one
-    EXPECT_FALSE(CountAndKeepLine("/dev/zero", -1, 42).readable);
-    EXPECT_FALSE(CountAndKeepLine(fifo, -1, 42).readable);
+    for (const std::string& file :
+         {dir.File("missing.txt"), dir.path().string(), std::string("/dev/zero"), fifo}) {
+        EXPECT_FALSE(ScanLines(file).readable) << file;
+        EXPECT_FALSE(CountAndKeepLine(file, -1, 42).readable) << file;
+    }
 }
 
 }  // namespace

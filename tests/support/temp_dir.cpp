@@ -1,26 +1,63 @@
 #include "support/temp_dir.h"
 
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
-#include <atomic>
+
+#include <cerrno>
 #include <fstream>
+#include <mutex>
 #include <sstream>
 
 namespace lumeta::testing {
 
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kPrefix = "lumeta-test-";
+
+// A test program killed by a signal or a time limit never runs its destructors: the next
+// run removes the folders of programs that have ended.
+void RemoveFoldersOfEndedRuns(const fs::path& temp) {
+    std::error_code ec;
+    for (fs::directory_iterator it(temp, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.compare(0, kPrefix.size(), kPrefix) != 0) continue;
+        const std::string rest = name.substr(kPrefix.size());
+        const long pid = std::strtol(rest.c_str(), nullptr, 10);
+        if (pid <= 0 || kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+        RemoveTree(it->path());
+    }
+}
+
+}  // namespace
+
+void RemoveTree(const fs::path& folder) {
+    std::error_code ec;
+    // A test may have taken write permission from a folder: give it back, so all can go.
+    fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add, ec);
+    for (fs::recursive_directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        if (it->is_directory(ec) && !it->is_symlink(ec))
+            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(folder, ec);
+}
+
 TempDir::TempDir() {
-    static std::atomic<int> counter{0};
-    path_ = std::filesystem::temp_directory_path() /
-            ("lumeta-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
+    const fs::path temp = fs::temp_directory_path();
+    static std::once_flag swept;
+    std::call_once(swept, [&] { RemoveFoldersOfEndedRuns(temp); });
+    std::string pattern =
+        (temp / (std::string(kPrefix) + std::to_string(::getpid()) + "-XXXXXX")).string();
+    if (!mkdtemp(pattern.data()))
+        throw fs::filesystem_error("mkdtemp", temp,
+                                   std::error_code(errno, std::generic_category()));
+    path_ = pattern;
 }
 
 TempDir::~TempDir() {
-    std::error_code ec;
-    // Restore write permission a test may have taken away, so everything can go.
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ec);
-    std::filesystem::remove_all(path_, ec);
+    RemoveTree(path_);
 }
 
 std::string TempDir::File(std::string_view name) const {
@@ -39,6 +76,19 @@ std::string ReadBytes(const std::string& path) {
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+std::set<std::string> FileNames(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+unsigned ModeOf(const std::string& path) {
+    struct stat st {};
+    stat(path.c_str(), &st);
+    return st.st_mode & 07777;
 }
 
 }  // namespace lumeta::testing

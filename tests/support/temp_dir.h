@@ -1,12 +1,14 @@
 #pragma once
 
 #include <filesystem>
+#include <set>
 #include <string>
 #include <string_view>
 
 namespace lumeta::testing {
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
+// A fresh folder of its own under the system's temporary folder, removed with everything
+// in it; folders that killed test programs left are removed by the next one.
 class TempDir {
   public:
     TempDir();
@@ -25,5 +27,10 @@ class TempDir {
 };
 
 std::string ReadBytes(const std::string& path);
+// The names in a folder; a file's permission bits.
+std::set<std::string> FileNames(const std::filesystem::path& folder);
+unsigned ModeOf(const std::string& path);
+// Removes a folder and everything in it, also where a test took away write permission.
+void RemoveTree(const std::filesystem::path& folder);
 
 }  // namespace lumeta::testing

@@ -54,13 +54,13 @@ TEST(GeneratorCommands, AnswerWithTheirResultOrAClearErrorAndTheExitStatus) {
     TempDir dir;
     const std::string none = dir.File("none.txt"), unwritable = dir.File("missing/new.txt");
     const std::string empty = dir.Write("empty.txt", "");
-    // A made puzzle twice; a short line, a digit twice, clues not unique, a 7, a sum of 8.
+    // A made puzzle twice; a short line, a digit twice, clues not unique, a 7, a sum of 5.
     const std::string good = Tools({"create", "1", "--seed", "1"}).out.substr(0, 42);
-    std::string line(testing::kSampleLine), sum8 = line;
-    std::swap(sum8[15], sum8[16]);
+    std::string line(testing::kSampleLine), sum5 = line;
+    std::swap(sum5[1], sum5[6]);  // an outer side and one that touches hexagon 2
     const std::string mixed = dir.Write(
         "mixed.txt", good + "\r\n" + good + "\r\nhello\r\n" + line[1] + line.substr(1) + "\r\n" +
-                         line + "\r\n" + line.substr(0, 4) + "7" + line.substr(5) + "\r\n" + sum8);
+                         line + "\r\n" + line.substr(0, 4) + "7" + line.substr(5) + "\r\n" + sum5);
     const std::string plain = dir.Write("p.txt", "b\r\na\r\nb\r\nc\r\n");
     const struct {
         ToolArgs args;
@@ -92,7 +92,7 @@ TEST(GeneratorCommands, AnswerWithTheirResultOrAClearErrorAndTheExitStatus) {
          "  line 4: hexagon 1 does not hold 1..6 once each\n"
          "  line 5: its clues have more than one solution\n"
          "  line 6: character 5 is not a digit 1..6\n"
-         "  line 7: hexagon 1 side 5 and hexagon 4 side 2 add up to 8, not 7\n"},
+         "  line 7: hexagon 1 side 6 and hexagon 2 side 3 add up to 5, not 7\n"},
     };
     for (const auto& c : cases) {
         const ToolRun run = Tools(c.args);

@@ -13,13 +13,15 @@ namespace {
 using testing::kSampleLine;
 using testing::TempDir;
 
-TEST(LumetaTools, ShowDrawsTheCluesAndLeavesOpenCellsBlank) {
+TEST(LumetaTools, ShowDrawsTheCluesOrWithSolutionEveryCellAndMinusOneIsTheLast) {
     TempDir dir;
-    const auto file = dir.Write("p.txt", std::string(kSampleLine) + "\r\n");
+    std::string other(kSampleLine);
+    other[16] = '9';  // the centre's side 2, an open cell
+    const auto file = dir.Write("p.txt", std::string(kSampleLine) + "\r\n" + other + "\r\n");
     const ToolRun run = Tools({"show", file, "1"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out,
-              "p# 1 of 1  p.txt\n"
+              "p# 1 of 2  p.txt\n"
               "\n"
               "         _______\n"
               " _______/ 4 3 6 \\_______\n"
@@ -28,18 +30,11 @@ TEST(LumetaTools, ShowDrawsTheCluesAndLeavesOpenCellsBlank) {
               "/ 2     \\_______/     6 \\\n"
               "\\_1_4___/       \\___1_5_/\n"
               "        \\_4_6_1_/\n");
-}
-
-TEST(LumetaTools, ShowWithSolutionFillsEveryCellAndMinusOneIsTheLast) {
-    TempDir dir;
-    std::string other(kSampleLine);
-    other[16] = '9';  // the centre's side 2, an open cell
-    const auto file = dir.Write("p.txt", std::string(kSampleLine) + "\r\n" + other + "\r\n");
-    const ToolRun run = Tools({"show", file, "-1", "--solution"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("p# 2 of 2"), std::string::npos);
+    const ToolRun solution = Tools({"show", file, "-1", "--solution"});
+    ASSERT_EQ(solution.status, 0) << solution.err;
+    EXPECT_NE(solution.out.find("p# 2 of 2"), std::string::npos);
+    EXPECT_NE(solution.out.find("\\_5_4_1_/ 6 9 3 \\_4_5_3_/"), std::string::npos) << solution.out;
     EXPECT_EQ(Tools({"count", file}).out, "2\n");
-    EXPECT_NE(run.out.find("\\_5_4_1_/ 6 9 3 \\_4_5_3_/"), std::string::npos) << run.out;
 }
 
 TEST(LumetaTools, ErrorsGoToStderrWithANonZeroStatus) {

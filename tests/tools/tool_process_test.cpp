@@ -46,13 +46,6 @@ pid_t Start(const ToolArgs& args, const std::string& out, bool append, const std
     _exit(121);
 }
 
-std::set<std::string> Names(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
-    return names;
-}
-
 // Every output that cannot be written in full ends with a message and status 1, leaves
 // a replaced file as it was and no temporary file; a device or pipe named as the output
 // is written into.
@@ -89,7 +82,7 @@ TEST(ToolsProcess, AWriteThatFailsEndsWithAMessageAndStatusOneAndNothingCutIsRep
         EXPECT_NE(ReadBytes(err).find(c.message), std::string::npos) << ReadBytes(err);
     }
     EXPECT_EQ(ReadBytes(kept), "old\r\n");
-    EXPECT_EQ(Names(work.path()), (std::set<std::string>{"copy.txt", "kept.txt"}));
+    EXPECT_EQ(testing::FileNames(work.path()), (std::set<std::string>{"copy.txt", "kept.txt"}));
 
     // /dev/stdout is the shell's own output: appended to, never replaced.
     const std::string appended = dir.Write("appended.txt", "earlier line\n");
@@ -113,7 +106,7 @@ TEST(ToolsProcess, EverySignalThatEndsTheProgramRemovesItsTemporaryFile) {
         // Wait for the temporary file (".out.txt.XXXXXX") that the run writes into.
         bool writing = false;
         for (int tries = 0; tries < 5000 && !writing; ++tries) {
-            for (const std::string& name : Names(dir.path()))
+            for (const std::string& name : testing::FileNames(dir.path()))
                 writing = writing || name.rfind(".out.txt.", 0) == 0;
             if (!writing) std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
@@ -122,7 +115,8 @@ TEST(ToolsProcess, EverySignalThatEndsTheProgramRemovesItsTemporaryFile) {
         int status = 0;
         waitpid(pid, &status, 0);
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << strsignal(sig);
-        EXPECT_EQ(Names(dir.path()), (std::set<std::string>{"out.txt", "stdout.txt", "stderr.txt"}))
+        EXPECT_EQ(testing::FileNames(dir.path()),
+                  (std::set<std::string>{"out.txt", "stdout.txt", "stderr.txt"}))
             << strsignal(sig);
         EXPECT_EQ(ReadBytes(out), "old\r\n");
     }

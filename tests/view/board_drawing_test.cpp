@@ -7,35 +7,6 @@ namespace {
 
 using namespace lumeta::testing;
 
-TEST(PrepareGeometry, StepsBoxesFromTheOriginAndBuildsTheTemplateAtFifteenAndTwelve) {
-    const BoardGeometry g = GeometryAt(BuiltBoard(7), 15);
-    EXPECT_EQ(std::pair(g.CellX[1][1], g.CellY[1][1]), std::pair(-100, 120));
-    EXPECT_EQ(std::pair(g.CellX[3][5], g.CellY[3][5]), std::pair(1796, 1700));
-    // One row and column past the grid and no further, also on the largest board.
-    EXPECT_EQ(std::pair(g.CellX[7][12], g.CellY[7][12]), std::pair(5114, 4860));
-    EXPECT_EQ(g.CellX[8][1] + g.CellY[1][13], 0);
-    EXPECT_EQ(GeometryAt(BuiltBoard(19), 15).CellY[11][18], 8020);
-
-    using Template = std::array<PixelPoint, 7>;
-    EXPECT_EQ(g.HexTemplate,
-              (Template{{{9, 8}, {-22, 61}, {9, 113}, {72, 113}, {104, 61}, {72, 8}, {9, 8}}}));
-    EXPECT_EQ(
-        GeometryAt(BuiltBoard(7), 12).HexTemplate,
-        (Template{{{11, 10}, {-28, 76}, {11, 142}, {90, 142}, {130, 76}, {90, 10}, {11, 10}}}));
-}
-
-TEST(PrepareGeometry, CentresEachSideNumberInItsBoxRoundingHalvesToEven) {
-    // Digits 1..6 as wide as the table says and 230 twips high: (474 - 101) / 2 = 186.5 -> 186,
-    // (474 - 103) / 2 = 185.5 -> 186, (790 - 230) / 2 = 280.
-    const std::array<double, 7> widths = {0, 100, 101, 103, 150, 160, 170};
-    BoardGeometry g;
-    PrepareGeometry(g, BuiltBoard(7).layout, 15, 15, [&](std::string_view text) {
-        return TwipSize{widths.at(std::stoi(std::string(text))), 230.0};
-    });
-    EXPECT_EQ(g.DigitDX, (std::array<int, 7>{0, 187, 186, 186, 162, 157, 152}));
-    EXPECT_EQ(g.DigitDY, (std::array<int, 7>{0, 280, 280, 280, 280, 280, 280}));
-}
-
 TEST(BoardTextExtent, MeasuresTheSameTwipsAtEitherScreenResolution) {
     const QFont font = BoardFont({});  // 10-point Arial: a line about 230 twips, a digit about 110
     const TwipSize at15 = BoardTextExtent(font, 15, 15)("6");
