@@ -138,8 +138,12 @@ class WindowTest : public ::testing::Test {
                                            : a->text() + (a->isEnabled() ? "" : " (off)"));
         return entries;
     }
+    // The recent files by their whole paths: a long one is shortened on the menu.
     QStringList RecentMenu() const {
-        return Entries(form->menuBar()->actions()[0]->menu()).mid(7, 5);
+        QStringList entries;
+        for (QAction* a : form->menuBar()->actions()[0]->menu()->actions().mid(7, 5))
+            entries << (a->isVisible() ? a->toolTip() : "[" + a->text() + "]");
+        return entries;
     }
     // Pixels of the board picture within `range` of a colour, inside grid box (row, col).
     int ColourInBox(int row, int col, QColor want, int range = 60) {

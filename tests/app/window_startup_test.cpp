@@ -59,10 +59,12 @@ TEST_F(StartupTest, PlacesEveryControlApartAndEveryMenuEntryWithTheRecentFilesOf
         if (control->isHidden()) continue;
         const std::string name = control->objectName().toStdString();
         EXPECT_TRUE(form->centralWidget()->rect().contains(control->geometry())) << name;
-        for (QWidget* other : controls)
+        for (QWidget* other : controls) {
             if (other != control && !other->isHidden() && qobject_cast<BoxControl*>(control) &&
-                (qobject_cast<BoxControl*>(other) || other == form->Picture1))
+                (qobject_cast<BoxControl*>(other) || other == form->Picture1)) {
                 EXPECT_FALSE(other->geometry().intersects(control->geometry())) << name;
+            }
+        }
     }
     const QList<QAction*> menus = form->menuBar()->actions();
     ASSERT_EQ(Entries(form->menuBar()), QStringList({"File", "Puzzle", "Play", "Help me"}));
