@@ -111,8 +111,12 @@ bool IsKnownHexCount(int numHex) {
     return numHex == 7 || numHex == 10 || numHex == 14 || numHex == 19;
 }
 
+std::size_t SolutionFieldLength(std::string_view line) {
+    return std::min(line.find(' '), line.size());
+}
+
 int BoardHexagonsForLine(std::string_view line) {
-    const std::size_t solution = std::min(line.find(' '), line.size());
+    const std::size_t solution = SolutionFieldLength(line);
     for (const int numHex : {7, 10, 14, 19})
         if (solution == static_cast<std::size_t>(6 * numHex)) return numHex;
     return 0;

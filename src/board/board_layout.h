@@ -50,6 +50,10 @@ void BuildBoard(BoardLayout& layout, PuzzleState& puzzle);
 // True for the hexagon counts BuildBoard knows.
 bool IsKnownHexCount(int numHex);
 
+// The length of a puzzle line's solution: its characters before the first blank, or the
+// whole line.
+std::size_t SolutionFieldLength(std::string_view line);
+
 // The hexagon count of the board a puzzle line is for, told by the length of its solution
 // (the characters before the first blank, or the whole line): 42, 60, 84 or 114 for 7, 10,
 // 14 or 19 hexagons; 0 when the length fits no board.

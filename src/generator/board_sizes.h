@@ -63,11 +63,9 @@ class PerBoardSize {
 
 // Why a line fits no board: "has 5 characters, not 42, 60, 84 or 114".
 inline std::string NoBoardProblem(std::string_view line) {
-    const std::size_t blank = line.find(' ');
-    const std::size_t length = blank == std::string_view::npos ? line.size() : blank;
+    const std::size_t length = SolutionFieldLength(line);
     return "has " + std::to_string(length) + (length == 1 ? " character" : " characters") +
-           (blank == std::string_view::npos ? "" : " before its first blank") + ", not " +
-           kPuzzleLengths;
+           (length == line.size() ? "" : " before its first blank") + ", not " + kPuzzleLengths;
 }
 
 }  // namespace lumeta

@@ -1,6 +1,5 @@
 #include "puzzlefiles/puzzle_loader.h"
 
-#include <algorithm>
 #include <limits>
 
 #include "board/num_text.h"
@@ -66,7 +65,7 @@ LoadReport LoadPuzzle(BoardLayout& layout, PuzzleState& puzzle, CurrentPuzzle& c
         line = std::move(scan.text);
     }
     report.lineHexagons = BoardHexagonsForLine(line);
-    report.lineLength = std::min(line.find(' '), line.size());
+    report.lineLength = SolutionFieldLength(line);
     const int hexagons = BoardHexagonsToLoad(report.lineHexagons);
     if (layout.HexTotal != hexagons) {
         layout.NumHex = hexagons;
