@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "board/board_layout.h"
 #include "puzzlefiles/puzzle_loader.h"
 
 class QAction;
@@ -11,8 +12,8 @@ class QMenu;
 
 namespace lumeta {
 
-// The board sizes a puzzle can be created on, in hexagons.
-inline constexpr std::array<int, 4> kBoardSizes = {7, 10, 14, 19};
+// The board sizes a puzzle can be created on, in hexagons: every board there is.
+inline constexpr std::array<int, 4> kBoardSizes = kBoardHexCounts;
 
 // The file that keeps the chosen size between runs, beside the configuration file (which
 // stays as it is): the count as text on one line.

@@ -108,7 +108,8 @@ std::string HexSideTag(int hex, int side) {
 }  // namespace
 
 bool IsKnownHexCount(int numHex) {
-    return numHex == 7 || numHex == 10 || numHex == 14 || numHex == 19;
+    return std::find(kBoardHexCounts.begin(), kBoardHexCounts.end(), numHex) !=
+           kBoardHexCounts.end();
 }
 
 std::size_t SolutionFieldLength(std::string_view line) {
@@ -117,7 +118,7 @@ std::size_t SolutionFieldLength(std::string_view line) {
 
 int BoardHexagonsForLine(std::string_view line) {
     const std::size_t solution = SolutionFieldLength(line);
-    for (const int numHex : {7, 10, 14, 19})
+    for (const int numHex : kBoardHexCounts)
         if (solution == static_cast<std::size_t>(6 * numHex)) return numHex;
     return 0;
 }

@@ -47,6 +47,9 @@ struct PuzzleState;
 // prepares the drawing geometry afterwards.
 void BuildBoard(BoardLayout& layout, PuzzleState& puzzle);
 
+// The hexagon counts BuildBoard knows, smallest first.
+inline constexpr std::array<int, 4> kBoardHexCounts = {7, 10, 14, 19};
+
 // True for the hexagon counts BuildBoard knows.
 bool IsKnownHexCount(int numHex);
 

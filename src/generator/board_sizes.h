@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <string>
@@ -41,24 +42,15 @@ class PerBoardSize {
 
   private:
     static int SizeIndex(int numHex) {
-        switch (numHex) {
-            case 7:
-                return 0;
-            case 10:
-                return 1;
-            case 14:
-                return 2;
-            case 19:
-                return 3;
-            default:
-                return -1;
-        }
+        const auto* found = std::find(kBoardHexCounts.begin(), kBoardHexCounts.end(), numHex);
+        return found == kBoardHexCounts.end() ? -1
+                                              : static_cast<int>(found - kBoardHexCounts.begin());
     }
     struct Slot {
         std::unique_ptr<BoardLayout> layout;  // stays put: PerBoard may keep a reference
         std::unique_ptr<PerBoard> made;
     };
-    std::array<Slot, 4> slots_;
+    std::array<Slot, kBoardHexCounts.size()> slots_;
 };
 
 // Why a line fits no board: "has 5 characters, not 42, 60, 84 or 114".
