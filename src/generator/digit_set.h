@@ -43,25 +43,20 @@ constexpr int DigitCount(DigitSet set) {
     return detail::kDigitCount[set & 0x3f];
 }
 
-// The set of the digits 1..6 in a text; other characters are ignored.
-DigitSet DigitSetOf(std::string_view text);
-
 // The set as text, digits in ascending order ("" for none).
 std::string DigitSetText(DigitSet set);
 
-// Digits common to two candidate texts; an empty (or all-blank) side gives the other.
+// Digits common to two candidate sets; an empty side gives the other.
 constexpr DigitSet CommonDigits(DigitSet a, DigitSet b) {
     if (a == 0) return b;
     if (b == 0) return a;
     return a & b;
 }
-std::string CommonDigits(std::string_view a, std::string_view b);
 
-// a with the first occurrence of each character of b removed, the rest in order.
+// a without the digits of b.
 constexpr DigitSet RemoveDigits(DigitSet a, DigitSet b) {
     return static_cast<DigitSet>(a & ~b);
 }
-std::string RemoveDigits(std::string_view a, std::string_view b);
 
 namespace detail {
 constexpr std::array<DigitSet, 64> MakeComplementTable() {

@@ -3,8 +3,6 @@
 #include <bit>
 #include <utility>
 
-#include "generator/puzzle_generator.h"
-
 namespace lumeta {
 
 namespace {
@@ -132,10 +130,6 @@ HexWord TouchingCells(const HexWordBoard& board, const HexWordGrid& grid, int h)
 
 }  // namespace
 
-HexWord ApplyPairRuleToHex(HexWord x) {
-    return PairRule(x);
-}
-
 HexWordBoard MakeHexWordBoard(const IndexedBoard& board) {
     HexWordBoard words;
     words.hexTotal = board.hexTotal;
@@ -166,16 +160,6 @@ void HexWordsFromClues(const HexWordBoard& board, const DealtClues& clues, HexWo
         const unsigned open = RemoveDigits(kAllDigits, clues.set[h]);
         grid.hex[h] = word | ((open * kLaneOnes) & board.openLanes[h]);
     }
-}
-
-void StartHexWordAttempt(const HexWordBoard& board, HexWordGrid& grid, DigitPerm& perm,
-                         RandomSource& random) {
-    // ShuffleDigits for each hexagon in turn, then its clues from the shuffled digits.
-    DealtClues clues;
-    random.DrawDownRepeatedly(
-        board.hexTotal, 6, [&perm](int n, int j) { std::swap(perm.entry[j], perm.entry[n]); },
-        [&](int t) { TakeClues(board, perm.entry, t + 1, clues); });
-    HexWordsFromClues(board, clues, grid);
 }
 
 Verdict RunHexWordAttempt(const HexWordBoard& board, HexWordGrid& grid) {
@@ -244,14 +228,6 @@ void HexWordsToGrid(const HexWordBoard& board, const HexWordGrid& words, Candida
     for (int h = 1; h <= board.hexTotal; ++h)
         for (int s = 1; s <= 6; ++s)
             grid.cell[CellIndex(h, s)] = static_cast<DigitSet>(Lane(words.hex[h], s - 1));
-}
-
-void HexWordsFromGrid(const HexWordBoard& board, const CandidateGrid& grid, HexWordGrid& words) {
-    for (int h = 1; h <= board.hexTotal; ++h) {
-        words.hex[h] = 0;
-        for (int s = 1; s <= 6; ++s)
-            words.hex[h] |= HexWord{grid.cell[CellIndex(h, s)]} << (8 * (s - 1));
-    }
 }
 
 }  // namespace lumeta

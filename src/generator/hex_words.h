@@ -3,13 +3,17 @@
 #include <array>
 #include <cstdint>
 
-#include "generator/generator_rules.h"
 #include "generator/indexed_board.h"
 #include "generator/random_source.h"
 
 namespace lumeta {
 
-struct DigitPerm;
+// How an attempt ends.
+enum class Verdict : int {
+    Failed = -1,   // a contradiction
+    Complete = 0,  // every cell holds one digit, consistently
+    Open = 1,      // consistent so far, some cell still open
+};
 
 // The six candidate sets of a hexagon in one word, byte s-1 for side s (bytes 6 and 7
 // stay zero), so that the rules work on a whole hexagon at once. The results are those
@@ -59,18 +63,11 @@ inline void TakeClues(const HexWordBoard& board, const std::array<int, 7>& entry
 // open cell the digits its hexagon's clues leave.
 void HexWordsFromClues(const HexWordBoard& board, const DealtClues& clues, HexWordGrid& grid);
 
-// StartAttempt on hexagon words: the same draws, the same DigitPerm, the same cells.
-void StartHexWordAttempt(const HexWordBoard& board, HexWordGrid& grid, DigitPerm& perm,
-                         RandomSource& random);
-
-// RunAttempt on hexagon words, on a grid as StartHexWordAttempt leaves it: the same
-// verdict and, when Complete, the same cells.
+// The deduction cycles of one attempt, at most hexTotal × 5, on a grid as
+// HexWordsFromClues leaves it: Complete when every cell holds one digit, Failed on a
+// contradiction or when the cycles run out.
 Verdict RunHexWordAttempt(const HexWordBoard& board, HexWordGrid& grid);
 
-// The pair rule on one hexagon whose fixed digits are struck already.
-HexWord ApplyPairRuleToHex(HexWord x);
-
 void HexWordsToGrid(const HexWordBoard& board, const HexWordGrid& words, CandidateGrid& grid);
-void HexWordsFromGrid(const HexWordBoard& board, const CandidateGrid& grid, HexWordGrid& words);
 
 }  // namespace lumeta

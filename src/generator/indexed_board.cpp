@@ -35,4 +35,9 @@ IndexedBoard IndexBoard(const BoardLayout& layout) {
     return board;
 }
 
+void GridToSolution(const IndexedBoard& board, const CandidateGrid& grid, PuzzleState& puzzle) {
+    for (int i = 0; i < board.cellCount; ++i)
+        puzzle.Solution[board.row[i]][board.col[i]] = DigitSetText(grid.cell[i]);
+}
+
 }  // namespace lumeta

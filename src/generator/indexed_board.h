@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "board/board_layout.h"
+#include "board/puzzle_state.h"
 #include "generator/digit_set.h"
 
 namespace lumeta {
@@ -33,5 +34,8 @@ IndexedBoard IndexBoard(const BoardLayout& layout);
 struct CandidateGrid {
     std::array<DigitSet, kCellIndexMax> cell{};
 };
+
+// Each cell's candidates as a text of digits in the Solution table.
+void GridToSolution(const IndexedBoard& board, const CandidateGrid& grid, PuzzleState& puzzle);
 
 }  // namespace lumeta

@@ -1,7 +1,6 @@
 #include "generator/puzzle_generator.h"
 
 #include <array>
-#include <cstring>
 #include <utility>
 
 #include "generator/big_board_create.h"
@@ -9,54 +8,6 @@
 #include "generator/solution_screen.h"
 
 namespace lumeta {
-
-void SetOpenCandidates(const IndexedBoard& board, CandidateGrid& grid) {
-    for (int h = 1; h <= board.hexTotal; ++h) {
-        const int first = CellIndex(h, 1);
-        DigitSet clues = 0;
-        for (int i = first; i < first + 6; ++i)
-            if (board.given[i]) clues |= grid.cell[i];
-        const DigitSet open = RemoveDigits(kAllDigits, clues);
-        for (int i = first; i < first + 6; ++i)
-            if (!board.given[i]) grid.cell[i] = open;
-    }
-}
-
-void StartAttempt(const IndexedBoard& board, CandidateGrid& grid, DigitPerm& perm,
-                  RandomSource& random) {
-    // Every hexagon gets its shuffle, also one without clues, so the draws per attempt
-    // do not depend on the layout's clue cells.
-    for (int h = 1; h <= board.hexTotal; ++h) {
-        ShuffleDigits(perm, random);
-        int k = 0;
-        for (int s = 1; s <= 6; ++s) {
-            const int i = CellIndex(h, s);
-            if (board.given[i]) grid.cell[i] = DigitBit(perm.entry[++k]);
-        }
-    }
-    SetOpenCandidates(board, grid);
-}
-
-Verdict RunAttempt(const IndexedBoard& board, CandidateGrid& grid) {
-    const int cycles = board.hexTotal * 5;
-    const std::size_t bytes = static_cast<std::size_t>(board.cellCount) * sizeof(DigitSet);
-    for (int cycle = 1; cycle <= cycles; ++cycle) {
-        CandidateGrid before;
-        std::memcpy(before.cell.data(), grid.cell.data(), bytes);
-
-        if (ApplyTouchRule(board, grid) == Verdict::Failed) return Verdict::Failed;
-        ApplyPairRule(board, grid);
-        if (CheckBoardState(board, grid) == Verdict::Failed) return Verdict::Failed;
-        ApplyLoneDigitRule(board, grid);
-        const Verdict verdict = CheckBoardState(board, grid);
-        if (verdict != Verdict::Open) return verdict;
-
-        // The rules depend on the grid alone: a cycle that changed nothing would repeat
-        // unchanged until the cycles run out, so the attempt has stalled already.
-        if (std::memcmp(before.cell.data(), grid.cell.data(), bytes) == 0) return Verdict::Failed;
-    }
-    return Verdict::Failed;
-}
 
 long long CreatePuzzle(const BoardLayout& layout, PuzzleState& puzzle, DigitPerm& perm,
                        RandomSource& random, const AttemptHook& perAttempt) {

@@ -6,7 +6,6 @@
 
 #include "board/board_layout.h"
 #include "board/puzzle_state.h"
-#include "generator/generator_rules.h"
 #include "generator/indexed_board.h"
 #include "generator/random_source.h"
 
@@ -25,19 +24,6 @@ using AttemptHook = std::function<void()>;
 inline void ShuffleDigits(DigitPerm& perm, RandomSource& random) {
     random.DrawDown(6, [&perm](int n, int j) { std::swap(perm.entry[j], perm.entry[n]); });
 }
-
-// Deals random clue digits (the given cells of a hexagon get different digits) and
-// gives every open cell the digits its hexagon's clues leave.
-void StartAttempt(const IndexedBoard& board, CandidateGrid& grid, DigitPerm& perm,
-                  RandomSource& random);
-
-// Every open cell of a hexagon := 1..6 less the digits of that hexagon's given cells.
-void SetOpenCandidates(const IndexedBoard& board, CandidateGrid& grid);
-
-// The deduction cycles of one attempt, at most NumHex × 5: Complete when every cell
-// holds one digit, Failed on a contradiction or when the cycles run out. This runs the
-// rules one by one; CreatePuzzle gets the same results from hexagon words.
-Verdict RunAttempt(const IndexedBoard& board, CandidateGrid& grid);
 
 // Runs attempts until one completes and leaves the solved board in puzzle.Solution.
 // Returns the number of attempts it took. Boards of more than seven hexagons also show

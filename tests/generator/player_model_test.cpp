@@ -76,16 +76,44 @@ TEST(Hint, NamesAWrongEntryFirstAndOtherwiseExplainsADecidedCompartment) {
     ASSERT_EQ(hint.kind, Hint::Kind::Decided);
     EXPECT_EQ(board.puzzle.Solution[hint.row][hint.col], std::to_string(hint.digit));
     EXPECT_EQ(hint.text, "Hex 1, side 4 is 4: hex 3 has 1 and 6, so not 1 or 6");
+}
 
-    // Every hint on the way is right and the model's moves fill the board.
-    for (int step = 0; step < 24; ++step) {
-        hint = FindHint(board.layout, board.puzzle);
-        ASSERT_EQ(hint.kind, Hint::Kind::Decided) << step;
-        ASSERT_EQ(board.puzzle.Solution[hint.row][hint.col], std::to_string(hint.digit));
-        board.puzzle.Entry[hint.row][hint.col] = std::to_string(hint.digit);
+// Hints followed one after another fill the board with its solution, also where a
+// candidate must be tried to go on on the larger boards.
+TEST(BigBoardHints, LeadStepByStepToTheSolutionAlsoWhereACandidateMustBeTried) {
+    const struct {
+        int hexagons;
+        std::string line;  // on the larger boards, a candidate must be tried once
+    } puzzles[] = {
+        {7, "253251614316364362524412541651536134324256"},
+        {10,
+         "564546123423321652516253413461416162523564354352231623416415"
+         " 56454.....233.......62.......14.......35.4.....223.....16415"},
+        {19,
+         "34662525161556343162523434612434613434615245252164525162413615612342613514524345253164262"
+         "3436136142531152541635362"
+         " 34662.....1556...........461...4.........24........2....41.......3.....51.....4......."
+         "262...........3115.....35362"},
+    };
+    for (const auto& p : puzzles) {
+        BoardLayout layout;
+        PuzzleState puzzle;
+        layout.NumHex = p.hexagons;
+        BuildBoard(layout, puzzle);
+        ASSERT_EQ(PlacePuzzleLine(layout, puzzle, p.line), "");
+        int hints = 0, tried = 0;
+        for (Hint hint = FindHint(layout, puzzle); hint.kind != Hint::Kind::None;
+             hint = FindHint(layout, puzzle)) {
+            ASSERT_EQ(hint.kind, Hint::Kind::Decided) << hint.text;
+            ASSERT_EQ(std::to_string(hint.digit), puzzle.Solution[hint.row][hint.col]) << hint.text;
+            puzzle.Entry[hint.row][hint.col] = std::to_string(hint.digit);
+            ++hints;
+            tried += hint.text.find("tried") != std::string::npos;
+        }
+        EXPECT_EQ(VerifyPuzzle(layout, puzzle), VerifyOutcome::AllDone) << p.hexagons;
+        EXPECT_GT(hints, 0);
+        EXPECT_GE(tried, p.hexagons > 7 ? 1 : 0) << p.hexagons;
     }
-    EXPECT_EQ(FindHint(board.layout, board.puzzle).kind, Hint::Kind::None);
-    EXPECT_EQ(VerifyPuzzle(board.layout, board.puzzle), VerifyOutcome::AllDone);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "board/puzzle_state.h"
+#include "generator/dealt_attempt.h"
 #include "generator/hex_words.h"
 #include "generator/puzzle_check.h"
 #include "generator/puzzle_generator.h"
@@ -63,23 +64,6 @@ std::vector<int> DrawOneByOne(RandomSource& random) {
     return values;
 }
 
-TEST(MakeDraws, GivesWhatDrawWouldAndCanBeTakenBack) {
-    RandomSource ahead = RandomSource::Fixed(5), oneByOne = RandomSource::Fixed(5);
-    const Made made = MakeAhead(ahead);
-    EXPECT_EQ(made.values, DrawOneByOne(oneByOne));
-    EXPECT_EQ(made.alongside, kDraws);
-    // Draws taken back are made again alike; the stream then goes on as it would have.
-    const std::uint64_t position = ahead.Position();
-    MakeAhead(ahead);
-    ahead.ReturnTo(position);
-    EXPECT_EQ(MakeAhead(ahead).values, DrawOneByOne(oneByOne));
-
-    SetClock({0});
-    RandomSource onStillClock = RandomSource::OnClock(ReadScriptedClock, 9);
-    RandomSource twin = RandomSource::OnClock(ReadScriptedClock, 9);
-    EXPECT_EQ(MakeAhead(onStillClock).values, DrawOneByOne(twin));
-}
-
 TEST(MakeDraws, MakesTheDrawsAgainReadingTheClockBeforeEachWhenItTicksInside) {
     // The tick falls between the reading before the run and the one after: no draw may
     // keep the value from before it.
@@ -93,18 +77,6 @@ TEST(MakeDraws, MakesTheDrawsAgainReadingTheClockBeforeEachWhenItTicksInside) {
     SetClock({0});
     RandomSource before = RandomSource::OnClock(ReadScriptedClock, 4);
     EXPECT_NE(made.values, DrawOneByOne(before)) << "the timer value should matter";
-
-    // A second tick while the draws are made again: the first 20 see 100, the rest 200.
-    std::vector<long> script = {0, 100};
-    script.insert(script.end(), 20, 100);
-    script.push_back(200);
-    SetClock(script);
-    RandomSource twice = RandomSource::OnClock(ReadScriptedClock, 6);
-    const std::vector<int> values = MakeAhead(twice).values;
-    script.erase(script.begin(), script.begin() + 2);
-    SetClock(script);
-    RandomSource oneByOne = RandomSource::OnClock(ReadScriptedClock, 6);
-    EXPECT_EQ(values, DrawOneByOne(oneByOne));
 }
 
 TEST(CreatePuzzle, OnTheClockMakesWhatAttemptsDealtOneByOneMakeAndStaysSoundWhenItTicks) {
@@ -123,7 +95,7 @@ TEST(CreatePuzzle, OnTheClockMakesWhatAttemptsDealtOneByOneMakeAndStaysSoundWhen
         HexWordGrid grid;
         do {
             ++expectedAttempts;
-            StartHexWordAttempt(words, grid, permOneByOne, oneByOne);
+            testing::DealAttempt(words, permOneByOne, oneByOne, grid);
         } while (RunHexWordAttempt(words, grid) != Verdict::Complete);
         CandidateGrid cells;
         HexWordsToGrid(words, grid, cells);

@@ -5,29 +5,12 @@
 #include <string>
 
 #include "board/puzzle_state.h"
-#include "generator/puzzle_generator.h"
+#include "generator/dealt_attempt.h"
 #include "generator/puzzle_solver.h"
 #include "support/board_fixture.h"
 
 namespace lumeta {
 namespace {
-
-// The clue digits of a dealt grid as a puzzle line, open cells as '0'.
-std::string ClueLine(const IndexedBoard& board, const CandidateGrid& grid) {
-    std::string clues(static_cast<std::size_t>(board.cellCount), '0');
-    for (int i = 0; i < board.cellCount; ++i)
-        if (board.given[i])
-            clues[board.linePos[i]] = static_cast<char>('0' + SingleDigit(grid.cell[i]));
-    return clues;
-}
-
-// The clue digits of each hexagon as a set, as the screen reads a deal.
-DealtClues CluesOf(const IndexedBoard& board, const CandidateGrid& grid) {
-    DealtClues clues;
-    for (int i = 0; i < board.cellCount; ++i)
-        if (board.given[i]) clues.set[i / 6 + 1] |= grid.cell[i];
-    return clues;
-}
 
 TEST(SolutionScreen, LetsThroughExactlyTheDealsWhoseCluesTheSearchSolves) {
     const BoardLayout layout = testing::BuiltBoard(7).layout;
@@ -41,12 +24,18 @@ TEST(SolutionScreen, LetsThroughExactlyTheDealsWhoseCluesTheSearchSolves) {
     int solvable = 0;
     for (int n = 0; n < 20000; ++n) {
         HexWordGrid dealt;
-        StartHexWordAttempt(words, dealt, perm, random);
+        testing::DealAttempt(words, perm, random, dealt);
         CandidateGrid grid;
         HexWordsToGrid(words, dealt, grid);
-        const std::string clues = ClueLine(board, grid);
+        std::string clues(42, '0');  // as a puzzle line, and as a set per hexagon
+        DealtClues sets;
+        for (int i = 0; i < board.cellCount; ++i) {
+            if (!board.given[i]) continue;
+            clues[board.linePos[i]] = static_cast<char>('0' + SingleDigit(grid.cell[i]));
+            sets.set[i / 6 + 1] |= grid.cell[i];
+        }
         const bool solved = counter.Count(clues, 1).count == 1;
-        ASSERT_EQ(screen.MaySolve(CluesOf(board, grid)), solved) << clues;
+        ASSERT_EQ(screen.MaySolve(sets), solved) << clues;
         solvable += solved;
     }
     // About one deal in a hundred has a solution.
@@ -55,14 +44,12 @@ TEST(SolutionScreen, LetsThroughExactlyTheDealsWhoseCluesTheSearchSolves) {
 }
 
 TEST(SolutionScreen, PassesTheCluesOfAPuzzleAndEveryDealOnABoardOfAnotherShape) {
-    testing::Board sample = testing::BuiltBoard(7);
-    PlacePuzzleLine(sample.layout, sample.puzzle, testing::kSampleLine);
-    const IndexedBoard board = IndexBoard(sample.layout);
-    const HexWordBoard words = MakeHexWordBoard(board);
-    CandidateGrid grid;
-    GridFromSolution(board, sample.puzzle, grid);
-    SetOpenCandidates(board, grid);
-    EXPECT_TRUE(SolutionScreen(words).MaySolve(CluesOf(board, grid)));
+    const IndexedBoard board = IndexBoard(testing::BuiltBoard(7).layout);
+    DealtClues clues;
+    for (int i = 0; i < board.cellCount; ++i)
+        if (board.given[i])
+            clues.set[i / 6 + 1] |= DigitBit(testing::kSampleLine[board.linePos[i]] - '0');
+    EXPECT_TRUE(SolutionScreen(MakeHexWordBoard(board)).MaySolve(clues));
     // Digits 1, 2 and 3 all round: no side can make 7 with its ring neighbour.
     constexpr std::uint8_t k123 = 0b000111;
     EXPECT_FALSE(SolutionScreen::AnySolution({k123, k123, k123, k123, k123, k123}));
