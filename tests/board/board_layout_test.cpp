@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "board/board_layout.h"
 #include "board/num_text.h"
 #include "board/puzzle_state.h"
@@ -18,7 +16,7 @@ struct LayoutCounts {
 
 class EveryLayout : public ::testing::TestWithParam<LayoutCounts> {};
 
-TEST_P(EveryLayout, HasTheCellOuterAndTouchingCountsOfItsShape) {
+TEST_P(EveryLayout, HasTheCountsOfItsShapeAndTouchingSidesPointBackWithOppositeSides) {
     const LayoutCounts expected = GetParam();
     const auto board = BuiltBoard(expected.numHex);
     const BoardLayout& layout = board.layout;
@@ -32,40 +30,25 @@ TEST_P(EveryLayout, HasTheCellOuterAndTouchingCountsOfItsShape) {
             outer += layout.Given[row][col];
         }
     }
-    for (int h = 1; h <= layout.HexTotal; ++h)
-        for (int s = 1; s <= 6; ++s)
-            touchingSides += layout.TouchCell[h][s] != 0;
-    EXPECT_EQ(tagged, expected.tagged);
-    EXPECT_EQ(outer, expected.outer);
-    EXPECT_EQ(touchingSides, 2 * expected.touchingPairs);
-
-    // The outer sides are exactly the sides that touch nothing; cells number row by row.
     for (int h = 1; h <= layout.HexTotal; ++h) {
         for (int s = 1; s <= 6; ++s) {
-            const int cell = layout.HexCell[h][s];
+            // The outer sides are exactly the sides that touch nothing.
+            const int cell = layout.HexCell[h][s], touched = layout.TouchCell[h][s];
             EXPECT_EQ(layout.Given[layout.CellRow[cell]][layout.CellCol[cell]],
-                      layout.TouchCell[h][s] == 0 ? 1 : 0);
-            EXPECT_EQ(cell, (layout.CellRow[cell] - 1) * layout.GridCols + layout.CellCol[cell]);
-        }
-    }
-}
-
-TEST_P(EveryLayout, TouchingSidesPointBackWithOppositeSideNumbers) {
-    const auto board = BuiltBoard(GetParam().numHex);
-    const BoardLayout& layout = board.layout;
-    for (int h = 1; h <= layout.HexTotal; ++h) {
-        for (int s = 1; s <= 6; ++s) {
-            const int touched = layout.TouchCell[h][s];
+                      touched == 0 ? 1 : 0);
             if (touched == 0) continue;
+            ++touchingSides;
             const std::string& tag =
                 layout.CellTag[layout.CellRow[touched]][layout.CellCol[touched]];
             ASSERT_EQ(tag.size(), 3u);
-            const int otherHex = std::stoi(tag.substr(0, 2));
-            const int otherSide = tag[2] - '0';
+            const int otherHex = std::stoi(tag.substr(0, 2)), otherSide = tag[2] - '0';
             EXPECT_EQ((s + 2) % 6 + 1, otherSide) << "hexagon " << h << " side " << s;
-            EXPECT_EQ(layout.TouchCell[otherHex][otherSide], layout.HexCell[h][s]);
+            EXPECT_EQ(layout.TouchCell[otherHex][otherSide], cell);
         }
     }
+    EXPECT_EQ(tagged, expected.tagged);
+    EXPECT_EQ(outer, expected.outer);
+    EXPECT_EQ(touchingSides, 2 * expected.touchingPairs);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -88,25 +71,6 @@ TEST(SevenHexagonBoard, TagsEveryCellAsTheBoardPictureShows) {
         for (int col = 1; col <= 11; ++col)
             EXPECT_EQ(board.layout.CellTag[row][col], expected[row - 1][col - 1])
                 << "row " << row << " col " << col;
-}
-
-TEST(SevenHexagonBoard, HasTheTwelveTouchingPairs) {
-    const auto board = BuiltBoard(7);
-    // hexagon/side with its cell, and the touching side's cell
-    const int pairs[12][4] = {{1, 4, 18, 19}, {1, 5, 17, 28}, {1, 6, 16, 15}, {2, 4, 26, 27},
-                              {2, 5, 25, 36}, {3, 5, 31, 42}, {3, 6, 30, 29}, {4, 4, 40, 41},
-                              {4, 5, 39, 50}, {4, 6, 38, 37}, {5, 4, 48, 49}, {6, 6, 52, 51}};
-    for (const auto& pair : pairs) {
-        EXPECT_EQ(board.layout.HexCell[pair[0]][pair[1]], pair[2]);
-        EXPECT_EQ(board.layout.TouchCell[pair[0]][pair[1]], pair[3]);
-    }
-}
-
-TEST(BuildBoard, TagsTheFirstAndLastSidesWithTwoDigitHexagonNumbers) {
-    EXPECT_EQ(BuiltBoard(7).layout.CellTag[1][5], "011");
-    const auto big = BuiltBoard(19);
-    const int cell = big.layout.HexCell[19][6];
-    EXPECT_EQ(big.layout.CellTag[big.layout.CellRow[cell]][big.layout.CellCol[cell]], "196");
 }
 
 TEST(BuildBoard, SmallerBoardAfterALargerOneLeavesNothingOutsideItsGrid) {
@@ -145,10 +109,11 @@ TEST(BoardHexagonsForLine, IsToldByTheLengthOfTheSolutionBeforeAnyBlank) {
         EXPECT_EQ(BoardHexagonsForLine(c.line), c.numHex) << c.line;
 }
 
-TEST(NumText, WritesNumbersWithoutAndWithALeadingBlank) {
+TEST(NumText, WritesNumbersWithoutAndWithALeadingBlankAndReadsASignedPrefix) {
     EXPECT_EQ(NumText(25), "25");
     EXPECT_EQ(BlankNumText(17), " 17");
     EXPECT_EQ(BlankNumText(-1), "-1");
+    EXPECT_EQ(NumericPrefix("  -3e2x"), -300);
 }
 
 }  // namespace

@@ -11,7 +11,6 @@ namespace {
 
 using testing::BuiltBoard;
 using testing::kSampleLine;
-using testing::SetGrid;
 
 // An Expert puzzle: its view hides three of the 18 outer clues.
 constexpr std::string_view kExpertLine =
@@ -64,9 +63,7 @@ TEST(Hint, NamesAWrongEntryFirstAndOtherwiseExplainsADecidedCompartment) {
     testing::Board board = BuiltBoard();
     PlacePuzzleLine(board.layout, board.puzzle, "253251614316364362524412541651536134324256");
     // A wrong 2 at hexagon 4, side 1 (row 3, column 5), where the solution has a 3.
-    SetGrid(
-        board.layout, board.puzzle.Entry,
-        {"----...----", "-.........-", "-...2.....-", "-.........-", "-.........-", "----...----"});
+    board.puzzle.Entry[3][5] = "2";
     Hint hint = FindHint(board.layout, board.puzzle);
     EXPECT_EQ(hint.kind, Hint::Kind::WrongEntry);
     EXPECT_EQ(hint.text, "Hex 4, side 1 is wrong: 2 does not go there");

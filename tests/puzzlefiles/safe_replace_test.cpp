@@ -15,7 +15,7 @@ namespace fs = std::filesystem;
 using testing::ReadBytes;
 using testing::TempDir;
 
-TEST(ReplaceFileContents, ReplacesTheWholeFileKeepsItsPermissionsAndTouchesNothingElse) {
+TEST(ReplaceFileContents, ReplacesTheWholeFileOrTheOneALinkPointsToKeepingItsPermissions) {
     TempDir dir;
     const auto file = dir.Write("out.txt", "a much longer old content\r\n");
     chmod(file.c_str(), 0640);
@@ -40,39 +40,33 @@ TEST(ReplaceFileContents, ReplacesTheWholeFileKeepsItsPermissionsAndTouchesNothi
     ASSERT_TRUE(ReplaceFileContents(dir.File("fresh.txt"), ""));
     umask(mask);
     EXPECT_EQ(testing::ModeOf(dir.File("fresh.txt")), 0644u);
-}
 
-TEST(ReplaceFileContents, ReplacesTheFileALinkPointsToAndKeepsTheLink) {
-    TempDir dir;
+    // Through a link, the file it points to is replaced and the link stays.
     fs::create_directory(dir.path() / "real");
     const auto real = dir.Write("real/puzzles.txt", "old\r\n");
-    const auto link = dir.File("link.txt");
-    fs::create_symlink("real/puzzles.txt", link);  // relative to the link's folder
-    ASSERT_TRUE(ReplaceFileContents(link, "new\r\n"));
-    EXPECT_TRUE(fs::is_symlink(link));
+    fs::create_symlink("real/puzzles.txt", dir.File("link.txt"));  // relative to its folder
+    ASSERT_TRUE(ReplaceFileContents(dir.File("link.txt"), "new\r\n"));
+    EXPECT_TRUE(fs::is_symlink(dir.File("link.txt")));
     EXPECT_EQ(ReadBytes(real), "new\r\n");
 }
 
 TEST(ReplaceFileContents, RefusesWhatItMustNotReplaceAndSaysWhy) {
     TempDir dir;
-    const auto locked = dir.Write("locked.txt", "keep\r\n");
+    const auto locked = dir.Write("locked.txt", "keep\r\n"), fifo = dir.File("pipe");
     chmod(locked.c_str(), 0444);
-    std::string problem;
-    EXPECT_FALSE(ReplaceFileContents(locked, "lost\r\n", &problem));
-    EXPECT_EQ(problem, "cannot write " + locked + ": the file is read-only");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    const std::string folder = dir.path().string();
+    for (const auto& [target, problem] :
+         {std::pair{locked, "cannot write " + locked + ": the file is read-only"},
+          {folder, "cannot write " + folder + ": it is a folder"},
+          {fifo, "cannot write " + fifo + ": not a regular file"},
+          {dir.File("no/such/folder/f.txt"), std::string("No such file")}}) {
+        std::string said;
+        EXPECT_FALSE(ReplaceFileContents(target, "lost\r\n", &said));
+        EXPECT_NE(said.find(problem), std::string::npos) << said;
+    }
     EXPECT_EQ(ReadBytes(locked), "keep\r\n");
     EXPECT_EQ(testing::ModeOf(locked), 0444u);
-
-    EXPECT_FALSE(ReplaceFileContents(dir.path().string(), "x", &problem));
-    EXPECT_EQ(problem, "cannot write " + dir.path().string() + ": it is a folder");
-
-    const auto fifo = dir.File("pipe");
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
-    EXPECT_FALSE(ReplaceFileContents(fifo, "x", &problem));
-    EXPECT_EQ(problem, "cannot write " + fifo + ": not a regular file");
-
-    EXPECT_FALSE(ReplaceFileContents(dir.File("no/such/folder/f.txt"), "x", &problem));
-    EXPECT_NE(problem.find("No such file"), std::string::npos) << problem;
     EXPECT_EQ(testing::FileNames(dir.path()), (std::set<std::string>{"locked.txt", "pipe"}));
 }
 

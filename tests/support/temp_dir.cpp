@@ -2,13 +2,12 @@
 
 #include <signal.h>
 #include <stdlib.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <fstream>
+#include <iterator>
 #include <mutex>
-#include <sstream>
 
 namespace lumeta::testing {
 
@@ -18,22 +17,7 @@ namespace {
 
 constexpr std::string_view kPrefix = "lumeta-test-";
 
-// A test program killed by a signal or a time limit never runs its destructors: the next
-// run removes the folders of programs that have ended.
-void RemoveFoldersOfEndedRuns(const fs::path& temp) {
-    std::error_code ec;
-    for (fs::directory_iterator it(temp, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (name.compare(0, kPrefix.size(), kPrefix) != 0) continue;
-        const std::string rest = name.substr(kPrefix.size());
-        const long pid = std::strtol(rest.c_str(), nullptr, 10);
-        if (pid <= 0 || kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
-        RemoveTree(it->path());
-    }
-}
-
-}  // namespace
-
+// Removes a folder and everything in it, also where a test took away write permission.
 void RemoveTree(const fs::path& folder) {
     std::error_code ec;
     // A test may have taken write permission from a folder: give it back, so all can go.
@@ -43,6 +27,21 @@ void RemoveTree(const fs::path& folder) {
             fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
     fs::remove_all(folder, ec);
 }
+
+// A test program killed by a signal or a time limit never runs its destructors: the next
+// run removes the folders of programs that have ended.
+void RemoveFoldersOfEndedRuns(const fs::path& temp) {
+    std::error_code ec;
+    for (fs::directory_iterator it(temp, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.compare(0, kPrefix.size(), kPrefix) != 0) continue;
+        const long pid = std::strtol(name.c_str() + kPrefix.size(), nullptr, 10);
+        if (pid <= 0 || kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+        RemoveTree(it->path());
+    }
+}
+
+}  // namespace
 
 TempDir::TempDir() {
     const fs::path temp = fs::temp_directory_path();
@@ -60,10 +59,6 @@ TempDir::~TempDir() {
     RemoveTree(path_);
 }
 
-std::string TempDir::File(std::string_view name) const {
-    return (path_ / name).string();
-}
-
 std::string TempDir::Write(std::string_view name, std::string_view bytes) const {
     const std::string file = File(name);
     std::ofstream out(file, std::ios::binary);
@@ -73,9 +68,7 @@ std::string TempDir::Write(std::string_view name, std::string_view bytes) const 
 
 std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 std::set<std::string> FileNames(const fs::path& folder) {
@@ -83,12 +76,6 @@ std::set<std::string> FileNames(const fs::path& folder) {
     for (const auto& entry : fs::directory_iterator(folder))
         names.insert(entry.path().filename().string());
     return names;
-}
-
-unsigned ModeOf(const std::string& path) {
-    struct stat st {};
-    stat(path.c_str(), &st);
-    return st.st_mode & 07777;
 }
 
 }  // namespace lumeta::testing

@@ -18,7 +18,7 @@ class TempDir {
 
     const std::filesystem::path& path() const { return path_; }
     // Path of a file in the folder, as text.
-    std::string File(std::string_view name) const;
+    std::string File(std::string_view name) const { return (path_ / name).string(); }
     // Writes bytes exactly as given and returns the file's path.
     std::string Write(std::string_view name, std::string_view bytes) const;
 
@@ -29,8 +29,8 @@ class TempDir {
 std::string ReadBytes(const std::string& path);
 // The names in a folder; a file's permission bits.
 std::set<std::string> FileNames(const std::filesystem::path& folder);
-unsigned ModeOf(const std::string& path);
-// Removes a folder and everything in it, also where a test took away write permission.
-void RemoveTree(const std::filesystem::path& folder);
+inline unsigned ModeOf(const std::string& path) {
+    return static_cast<unsigned>(std::filesystem::status(path).permissions()) & 07777;
+}
 
 }  // namespace lumeta::testing
