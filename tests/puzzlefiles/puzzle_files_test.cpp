@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <set>
 #include <string>
 #include <tuple>
 
@@ -14,7 +13,6 @@
 namespace lumeta {
 namespace {
 
-using testing::BuiltBoard;
 using testing::FileSizeLimit;
 using testing::kSampleLine;
 using testing::ReadBytes;
@@ -46,7 +44,7 @@ class PuzzleFile : public ::testing::Test {
     }
     std::string Line() const { return PuzzleLine(board.layout, board.puzzle); }
     TempDir dir;
-    testing::Board board = BuiltBoard();
+    testing::Board board = testing::BuiltBoard();
     CurrentPuzzle current;
 };
 
@@ -99,6 +97,10 @@ TEST_F(PuzzleFile, ShortLongAndOddLinesLoadAsTheyStand) {
 }
 
 TEST_F(PuzzleFile, WritesCrLfLinesOrLeavesTheFileAsItWas) {
+    // A missing file is made; an empty board writes an empty line.
+    ASSERT_TRUE(
+        WritePuzzleLine(board.layout, board.puzzle, dir.File("new.txt"), WriteMode::Append));
+    EXPECT_EQ(ReadBytes(dir.File("new.txt")), "\r\n");
     PlacePuzzleLine(board.layout, board.puzzle, kSampleLine);
     const auto file = dir.Write("out.txt", "old contents\r\n");
     ASSERT_TRUE(WritePuzzleLine(board.layout, board.puzzle, file, WriteMode::Replace));
@@ -113,11 +115,6 @@ TEST_F(PuzzleFile, WritesCrLfLinesOrLeavesTheFileAsItWas) {
                   (ending.empty() ? "\r\n" : ending) + std::string(kSampleLine) + "\r\n");
         EXPECT_EQ(CountPuzzles(open), 2) << "ending " << ending.size();
     }
-    // A missing file is made; an empty board writes an empty line.
-    auto empty = BuiltBoard();
-    ASSERT_TRUE(
-        WritePuzzleLine(empty.layout, empty.puzzle, dir.File("new.txt"), WriteMode::Append));
-    EXPECT_EQ(ReadBytes(dir.File("new.txt")), "\r\n");
 
     // A write that cannot be done in full leaves every file as it was, even for root: a
     // half written line is taken back, a read-only file is refused.
@@ -132,9 +129,7 @@ TEST_F(PuzzleFile, WritesCrLfLinesOrLeavesTheFileAsItWas) {
     }
     EXPECT_EQ(ReadBytes(full), "keep me\r\n");
     EXPECT_EQ(ReadBytes(readOnly), "keep\r\n");
-    EXPECT_EQ(
-        testing::FileNames(dir.path()),
-        (std::set<std::string>{"out.txt", "open.txt", "new.txt", "full.txt", "read-only.txt"}));
+    EXPECT_EQ(testing::FileNames(dir.path()).size(), 5u);  // no temporary file left
 }
 
 TEST(AddDefaultExtension, AddsTheExtensionOnlyToANameWithoutAnyDot) {

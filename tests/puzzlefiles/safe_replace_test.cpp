@@ -23,8 +23,7 @@ TEST(ReplaceFileContents, ReplacesTheWholeFileOrTheOneALinkPointsToKeepingItsPer
     const auto victim = dir.Write("victim.txt", "precious");
     fs::create_symlink(victim, dir.File(".out.txt.XXXXXX"));
     dir.Write("out.txt.part", "notes");
-    std::string problem;
-    ASSERT_TRUE(ReplaceFileContents(file, "new\r\n", &problem)) << problem;
+    ASSERT_TRUE(ReplaceFileContents(file, "new\r\n"));
     {  // abandoned before Commit: the file stays, the temporary file goes
         ReplacingFile out;
         ASSERT_TRUE(out.Open(file) && out.WriteLine("never committed"));
