@@ -65,7 +65,6 @@ TEST(BigBoardTools, RefuseABoardSizeOrALineThatFitsNoBoardWithAClearMessageAndWr
     } cases[] = {
         {{"create", "--hexagons", "8", "--out", out}, 2, "--hexagons must be 7, 10, 14 or 19"},
         {{"create", "--hexagons", "4294967303", "--out", out}, 2, "--hexagons must be"},
-        {{"create-multi", "--hexagons", "20", "--count", "1", "--out", out}, 2, "--hexagons must"},
         {{"create", "--jobs", "0", "--out", out}, 2, "--jobs must be a whole number from 1"},
         {{"check", bad},
          1,

@@ -47,7 +47,6 @@ TEST(LumetaTools, ErrorsGoToStderrWithANonZeroStatus) {
         const char* message;
     } cases[] = {
         {{"show", file, "3000000000"}, "there is no puzzle 3000000000"},
-        {{"count", "/dev/zero"}, "not a regular file: /dev/zero"},
         {{"count", fifo}, "not a regular file"},
         {{"randomize", fifo}, "not a regular file"},
         {{"show", dir.File("missing.txt"), "1"}, "no such file"},
@@ -67,8 +66,8 @@ TEST(LumetaTools, ErrorsGoToStderrWithANonZeroStatus) {
     }
 }
 
-// In the lines of a file and in file names: a name may hold an escape sequence, a line
-// feed or bytes that are not UTF-8; a UTF-8 name is shown as it is.
+// In lines and file names, also where a command writes a name as it stands: an escape
+// sequence, a line feed, bytes that are not UTF-8. A UTF-8 name is shown as it is.
 TEST(LumetaTools, ShowsAQuestionMarkForEveryCharacterATerminalWouldObeyInLinesAndNames) {
     TempDir dir;
     std::string line(kSampleLine);
@@ -81,7 +80,9 @@ TEST(LumetaTools, ShowsAQuestionMarkForEveryCharacterATerminalWouldObeyInLinesAn
     EXPECT_NE(run.out.find("/ 6 ? ? \\"), std::string::npos) << run.out;
     const ToolRun missing = Tools({"count", file + "\x1b[2J"});
     EXPECT_NE(missing.err.find("q???\xc3\xa9.txt?[2J\n"), std::string::npos) << missing.err;
-    for (const std::string& text : {run.out, missing.err})
+    const ToolRun empty = Tools({"grade", dir.Write("e\x1b[2J\x7f", "")});  // names it as it is
+    EXPECT_NE(empty.err.find("/e?[2J? does not appear"), std::string::npos) << empty.err;
+    for (const std::string& text : {run.out, missing.err, empty.err})
         for (char c : text)
             EXPECT_TRUE(c == '\n' || c >= ' ' || c < 0) << static_cast<int>(c);
 }
