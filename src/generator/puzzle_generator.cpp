@@ -17,9 +17,9 @@ long long CreatePuzzle(const BoardLayout& layout, PuzzleState& puzzle, DigitPerm
     const HexWordBoard wordBoard = MakeHexWordBoard(board);
     const SolutionScreen screen(wordBoard);
 
-    // StartHexWordAttempt in two halves. Each attempt's draws (a shuffle of six per
-    // hexagon) are made while the attempt before is dealt from its own: every draw waits
-    // on the one before, and the dealing fills that wait.
+    // Each attempt shuffles DigitPerm once per hexagon and takes that hexagon's clues from
+    // it. The draws of an attempt (six per hexagon) are made while the attempt before is
+    // dealt from its own: every draw waits on the one before, and the dealing fills that wait.
     const int draws = 6 * board.hexTotal;
     std::array<std::uint64_t, 6 * kHexMax> drawsA, drawsB;
     std::uint64_t* current = drawsA.data();

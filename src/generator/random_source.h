@@ -52,28 +52,16 @@ class RandomSource {
     // that order, with the state kept in a register meanwhile.
     template <typename Take>
     void DrawDown(int top, Take take) {
-        DrawDownRepeatedly(1, top, take, [](int) {});
-    }
-    // DrawDown times times over, calling done(t) after round t = 0, 1, ...: the state
-    // stays in a register from the first draw to the last.
-    template <typename Take, typename Done>
-    void DrawDownRepeatedly(int times, int top, Take take, Done done) {
         std::uint64_t state = state_;
         if (fixed_) {
             const std::uint64_t bits = TimerBits(fixedTimer_);
-            for (int t = 0; t < times; ++t) {
-                for (int n = top; n >= 1; --n)
-                    take(n, ValueOf(state = Step(state, bits), n));
-                done(t);
-            }
+            for (int n = top; n >= 1; --n)
+                take(n, ValueOf(state = Step(state, bits), n));
         } else {
-            for (int t = 0; t < times; ++t) {
-                // Unrolled as the fixed loop is: the clock call alone stops the compiler.
+            // Unrolled as the fixed loop is: the clock call alone stops the compiler.
 #pragma GCC unroll 8
-                for (int n = top; n >= 1; --n)
-                    take(n, ValueOf(state = Step(state, TimerBits(ClockTimer())), n));
-                done(t);
-            }
+            for (int n = top; n >= 1; --n)
+                take(n, ValueOf(state = Step(state, TimerBits(ClockTimer())), n));
         }
         state_ = state;
     }
