@@ -92,6 +92,10 @@ TEST_F(AppearanceTest, UnderADarkDesktopTheTextOnSchemeColoursStaysDark) {
     WorkOptions([](OptionsForm& options) {
         EXPECT_LT(DarkestPixel(options.frameFonts->findChild<QListWidget*>()), 60);
         EXPECT_LT(DarkestPixel(options.ColPik1->Label2), 60);
+        // The picker's numbers in their dark colours on the scheme's light ground.
+        for (QLabel* degree : {options.ColPik1->lblRedDegree, options.ColPik1->lblGreenDegree,
+                               options.ColPik1->lblBlueDegree})
+            EXPECT_LT(degree->palette().color(QPalette::WindowText).lightness(), 128);
     });
 }
 

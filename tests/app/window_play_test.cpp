@@ -1,10 +1,14 @@
 #include <functional>
 #include <limits>
 
+#include "app/about_form.h"
 #include "app/navigation.h"
 #include "app/play_menu.h"
 
+#include "appearance/options_form.h"
 #include "generator/puzzle_check.h"
+#include "output/prnt_form.h"
+#include "output/puzzle_printing.h"
 #include "support/board_fixture.h"
 #include "window_fixture.h"
 
@@ -197,7 +201,32 @@ TEST_F(PlayTest, AWholePuzzleIsPlayedToAllDoneWithTheKeyboardAlone) {
     EXPECT_EQ(PuzzleLabel(), "p# 2 of 10");
 }
 
-TEST_F(PlayTest, AScreenReaderReadsEveryCompartmentAndFollowsTheSelection) {
+// Interfaces that a user acts on or reads without a name, or with a sibling's name. A label
+// names itself by its text; one without text (a swatch, a picture) needs a name of its own.
+QStringList Unnamed(QAccessibleInterface* node, const QString& path = {}) {
+    static const QList<QAccessible::Role> acted = {
+        QAccessible::Button,   QAccessible::CheckBox, QAccessible::RadioButton,
+        QAccessible::ComboBox, QAccessible::List,     QAccessible::ScrollBar,
+        QAccessible::Slider,   QAccessible::SpinBox,  QAccessible::EditableText,
+        QAccessible::Table,    QAccessible::Cell,     QAccessible::Graphic};
+    QStringList found, seen;
+    for (int index = 0; index < node->childCount(); ++index) {
+        QAccessibleInterface* child = node->child(index);
+        if (!child || child->state().invisible) continue;
+        const QString name = child->text(QAccessible::Name);
+        const QString where = path + "/" + QString::number(child->role(), 16) + ":" + name;
+        const QString key = QString::number(child->role()) + name;
+        const bool bareLabel = child->role() == QAccessible::StaticText && child->object() &&
+                               child->object()->property("text").toString().isEmpty();
+        if ((acted.contains(child->role()) || bareLabel) && (name.isEmpty() || seen.contains(key)))
+            found << where;
+        seen << key;
+        found << Unnamed(child, where);
+    }
+    return found;
+}
+
+TEST_F(PlayTest, AScreenReaderReadsEveryCompartmentFollowsTheSelectionAndFindsEveryControlNamed) {
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form));
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(form->Picture1);
@@ -227,6 +256,19 @@ TEST_F(PlayTest, AScreenReaderReadsEveryCompartmentAndFollowsTheSelection) {
     EXPECT_EQ(
         QAccessible::queryAccessibleInterface(form->msgForm->icons[5])->text(QAccessible::Name),
         "Well done");
+
+    // Every control of every window has a name of its own.
+    form->Options().show();
+    form->printing->Form().show();
+    AboutForm about;
+    about.show();
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{form, &form->Options(), &form->printing->Form(), &about}) {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        EXPECT_EQ(Unnamed(QAccessible::queryAccessibleInterface(window)), QStringList())
+            << window->objectName().toStdString();
+        window->hide();
+    }
 }
 
 TEST_F(PlayTest, ArrowButtonsWrapGoFirstOrLastOnRightClickPickAtRandomAndCountTheFileAfresh) {
