@@ -183,14 +183,6 @@ TEST_F(PlayTest, AWholePuzzleIsPlayedToAllDoneWithTheKeyboardAlone) {
     }
     EXPECT_EQ(filled, 24);
 
-    // The solution shows while its key is held, through the key's repeats.
-    QTest::keyPress(form->Picture1, Qt::Key_F2);
-    QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_F2, Qt::NoModifier, QString(), true);
-    QApplication::sendEvent(form->Picture1, &repeat);
-    EXPECT_EQ(ColourInBox(2, 7, kUser, 30), 0);
-    QTest::keyRelease(form->Picture1, Qt::Key_F2);
-    EXPECT_GT(ColourInBox(2, 7, kUser, 30), 3);
-
     answers << "Ok";
     form->cmdverify->setFocus();
     press(Qt::Key_Space);  // "!" by the space bar

@@ -31,7 +31,6 @@ TEST_F(StartupTest, OpensTheRememberedPuzzleElseTheCollectionInTheWorkingFolderE
         EXPECT_EQ(Shown(), no ? QString("Ready ... | p# %1 of %2 | ").arg(no).arg(count) +
                                     Q(fs::path(file).filename().string())
                               : " |  | ");
-        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
         if (no) {
             EXPECT_EQ(OnBoard(), PuzzleLineNo(no));
             EXPECT_GT(ColourInBox(1, 6, Qt::red), 3);  // a clue digit drawn
