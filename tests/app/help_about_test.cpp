@@ -1,12 +1,9 @@
 #include <sys/stat.h>
 #include <QDesktopServices>
-#include <QPlainTextEdit>
 #include <QTextBrowser>
 
-#include "app/about_form.h"
 #include "app/help_form.h"
 #include "app/help_resources.h"
-#include "controls/controls_test_helpers.h"
 #include "window_fixture.h"
 
 namespace lumeta {
@@ -31,51 +28,17 @@ class DesktopBrowser : public QObject {
 
 using HelpTest = WindowTest;
 
-TEST_F(HelpTest, ShowsThePageInAFolderWithBlanksFollowsItsOwnLinksAndSendsOthersToTheBrowser) {
-    const fs::path folder = dir.path() / "Mes Jeux à moi";
-    fs::create_directories(folder);
+// The page from a folder with blanks; its pictures and style sheets only regular files of
+// bounded size from that folder, read without waiting; its own links followed, others sent
+// to the desktop's browser.
+TEST_F(HelpTest, ShowsItsPagesWithTheirOwnFilesAndSendsOtherLinksToTheBrowser) {
+    const fs::path folder = dir.path() / "Mes Jeux à moi", outside = dir.path() / "outside.png";
+    fs::create_directories(folder / "pictures");
     std::ofstream(folder / "lumeta.htm")
         << "<html><body><h1>How to play</h1><a href='more.htm#end'>more</a>"
            "<a href='https://example.org/x'>site</a></body></html>";
     std::ofstream(folder / "more.htm") << "<html><body><p>Second page</p><a name='end'></a>"
                                           "<a href='#end'>down</a></body></html>";
-    Form4 help;
-    help.SetUrl(Form4::HelpAddress(folder.string() + "/"));
-    EXPECT_TRUE(help.Url().toString(QUrl::FullyEncoded).contains("Mes%20Jeux%20%C3%A0%20moi"));
-    EXPECT_TRUE(help.WebBrowser1->toPlainText().startsWith("How to play"));
-
-    DesktopBrowser browser;
-    emit help.WebBrowser1->anchorClicked(QUrl("https://example.org/x"));
-    EXPECT_EQ(browser.opened, QList<QUrl>{QUrl("https://example.org/x")});
-    EXPECT_TRUE(help.WebBrowser1->toPlainText().startsWith("How to play"));  // stays
-
-    emit help.WebBrowser1->anchorClicked(QUrl("more.htm#end"));
-    EXPECT_TRUE(help.WebBrowser1->toPlainText().startsWith("Second page"));
-    emit help.WebBrowser1->anchorClicked(QUrl("#end"));
-    EXPECT_EQ(help.WebBrowser1->source().fileName(), "more.htm");
-    EXPECT_EQ(browser.opened.size(), 1);
-}
-
-TEST_F(HelpTest, AMissingPageShowsPageNotFoundInTheWindowAndNothingElse) {
-    Start();
-    QString shown;
-    WhileModal(
-        form,
-        [&] {
-            auto* help = qobject_cast<Form4*>(QApplication::activeModalWidget());
-            ASSERT_NE(help, nullptr);
-            shown = help->WebBrowser1->toPlainText();
-            help->close();
-        },
-        [&] { form->mnuhelp->trigger(); });
-    EXPECT_TRUE(shown.startsWith("Page not found") && shown.contains(Q(AppDir()) + "lumeta.htm"))
-        << shown.toStdString();
-    EXPECT_TRUE(texts.isEmpty());  // no message box
-}
-
-TEST_F(HelpTest, LoadsOnlyRegularFilesOfBoundedSizeFromThePagesFolderWithoutWaiting) {
-    const fs::path folder = dir.path() / "help", outside = dir.path() / "outside.png";
-    fs::create_directories(folder / "pictures");
     std::ofstream(outside) << "outside";
     std::ofstream(folder / "pictures" / "board.png") << "picture";
     std::ofstream(folder / "beside.css") << "p {}";
@@ -87,11 +50,11 @@ TEST_F(HelpTest, LoadsOnlyRegularFilesOfBoundedSizeFromThePagesFolderWithoutWait
         std::ofstream(folder / name) << "x";
         fs::resize_file(folder / name, static_cast<std::uintmax_t>(size));  // sparse
     }
-    // The window asks its loader as the page's pictures and style sheets do.
-    std::ofstream(folder / "lumeta.htm") << "<html><body><p>Pictures</p></body></html>";
     Form4 help;
     help.SetUrl(Form4::HelpAddress(folder.string() + "/"));
-    EXPECT_TRUE(help.WebBrowser1->toPlainText().startsWith("Pictures"));
+    EXPECT_TRUE(help.Url().toString(QUrl::FullyEncoded).contains("Mes%20Jeux%20%C3%A0%20moi"));
+    EXPECT_TRUE(help.WebBrowser1->toPlainText().startsWith("How to play"));
+    // The window asks its loader as the page's pictures and style sheets do.
     const QStringList loading = {"pictures/board.png", "beside.css", "limit.png"};
     for (const QString& name :
          loading + QStringList{"fifo.png", "zero.png", "/dev/zero", "link.png", "../outside.png",
@@ -103,47 +66,19 @@ TEST_F(HelpTest, LoadsOnlyRegularFilesOfBoundedSizeFromThePagesFolderWithoutWait
                       .isEmpty(),
                   !loading.contains(name))
             << name.toStdString();
+
+    DesktopBrowser browser;
+    emit help.WebBrowser1->anchorClicked(QUrl("https://example.org/x"));
+    EXPECT_EQ(browser.opened, QList<QUrl>{QUrl("https://example.org/x")});
+    EXPECT_TRUE(help.WebBrowser1->toPlainText().startsWith("How to play"));  // stays
+    emit help.WebBrowser1->anchorClicked(QUrl("more.htm#end"));
+    EXPECT_TRUE(help.WebBrowser1->toPlainText().startsWith("Second page"));
+    emit help.WebBrowser1->anchorClicked(QUrl("#end"));
+    EXPECT_EQ(help.WebBrowser1->source().fileName(), "more.htm");
+    EXPECT_EQ(browser.opened.size(), 1);
     // A FIFO as the page itself reads as missing.
-    const QString root = Q(folder.string());
-    help.SetUrl(QUrl::fromLocalFile(root + "/fifo.png"));
+    help.SetUrl(QUrl::fromLocalFile(Q((folder / "fifo.png").string())));
     EXPECT_TRUE(help.WebBrowser1->toPlainText().startsWith("Page not found"));
-}
-
-using AboutTest = WindowTest;
-
-TEST_F(AboutTest, ShowsTheRulesAndVersionHidesOnEscapeAndUnloadsOnAPressOnTheText) {
-    Start();
-    QPointer<AboutForm> shown;
-    const auto open = [&](std::function<void(AboutForm*)> act) {
-        WhileModal(
-            form,
-            [&] {
-                shown = qobject_cast<AboutForm*>(QApplication::activeModalWidget());
-                ASSERT_TRUE(shown);
-                act(shown);
-            },
-            [&] { form->mnuabout->trigger(); });
-    };
-    open([&](AboutForm* about) {
-        EXPECT_TRUE(about->AboutText->toPlainText().startsWith("Lumeta 1.0, 20"));
-        EXPECT_TRUE(about->AboutText->toPlainText().contains(
-            "\nFill each hexagon with numbers 1 to 6.\nTwo numbers at touching sides must add up "
-            "to 7.\n"));
-        EXPECT_EQ(about->Label1->text(), "Version 1.0");
-        QTest::keyClick(about, Qt::Key_A);  // other keys change nothing
-        EXPECT_TRUE(about->isVisible());
-        QTest::keyClick(about, Qt::Key_Escape);
-    });
-    ASSERT_TRUE(shown);  // hidden, kept for the next time
-    EXPECT_FALSE(shown->isVisible());
-    AboutForm* first = shown;
-    open([&](AboutForm* about) {
-        EXPECT_EQ(about, first);
-        QTest::mousePress(about->AboutText->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-    });
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(shown);  // unloaded: the next "About" makes a new box
-    EXPECT_FALSE(form->aboutForm);
 }
 
 }  // namespace

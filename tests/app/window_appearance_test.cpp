@@ -30,11 +30,7 @@ int DarkestPixel(QWidget* widget) {
 
 class AppearanceTest : public WindowTest {
   protected:
-    void WriteLook(const std::string& scheme, std::int32_t button = 0) {
-        WriteConfig("", 0, {}, scheme, button);
-    }
     QColor Background() const { return form->centralWidget()->palette().color(QPalette::Window); }
-    QColor MenuColour() const { return form->menuBar()->palette().color(QPalette::Window); }
     static void Release(QWidget* widget, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseRelease(widget, button, {}, QPoint(2, 2));
     }
@@ -56,16 +52,6 @@ class AppearanceTest : public WindowTest {
         EXPECT_FALSE(form->Options().isVisible());
     }
 };
-
-// Every pixel of the widget's face, `inset` pixels in from its edges, has the colour.
-void ExpectFlatFace(QWidget* widget, const QColor& colour, int inset = 3) {
-    const QImage image = widget->grab().toImage();
-    int others = 0;
-    for (int y = inset; y < image.height() - inset; ++y)
-        for (int x = inset; x < image.width() - inset; ++x)
-            others += image.pixelColor(x, y) != colour;
-    EXPECT_EQ(others, 0) << widget->objectName().toStdString();
-}
 
 // A dark desktop for the life of a test: light text on dark grounds.
 struct DarkDesktop {
@@ -99,26 +85,11 @@ TEST_F(AppearanceTest, UnderADarkDesktopTheTextOnSchemeColoursStaysDark) {
     });
 }
 
-TEST_F(AppearanceTest, TheUserButtonColourReplacesTheFaceUnlessItIsASystemColour) {
-    const SchemeSlots xp = Shipped("xp.col");
-    const std::uint32_t own = RGBValue(10, 100, 10);
-    const std::pair<std::int32_t, std::uint32_t> cases[] = {
-        {0, xp[4]}, {static_cast<std::int32_t>(own), own}, {-2147483633, xp[4]}};
-    for (const auto& [saved, face] : cases) {
-        WriteLook("xp.col", saved);
-        Start();
-        EXPECT_EQ(form->cmdcreate->BackColor(), face) << saved;
-        EXPECT_EQ(S().scheme.SchemeColours[13], saved ? static_cast<std::uint32_t>(saved) : xp[4]);
-    }
-}
-
-// The options dialog and the print window are made on first use; a scheme picked in the
-// dialog goes on the windows only when applied, and Save Options keeps it for the next start.
+// A scheme picked in the options dialog goes on the windows only when applied, and Save Options
+// keeps it for the next start.
 TEST_F(AppearanceTest, ApplyChangesRestylesTheWindowAndSaveOptionsKeepsItForTheNextStart) {
     WritePuzzles("puzzles.txt", 3);
     Start();
-    EXPECT_TRUE(form->findChildren<OptionsForm*>().isEmpty());
-    EXPECT_EQ(form->printing->MadeForm(), nullptr);
     const QColor xp = Background();
     const SchemeSlots sandstone = Shipped("sandstone.col");
     const auto offsets = S().geometry.DigitDY;  // measured when the board was built
@@ -145,31 +116,11 @@ TEST_F(AppearanceTest, ApplyChangesRestylesTheWindowAndSaveOptionsKeepsItForTheN
         "16711680  3  " +
         std::to_string(sandstone[4]) + " \r\n";
     EXPECT_EQ(ReadBytes(ConfigPath()).substr(0, saved.size()), saved);
-    Start();  // on every window: menus in the bar's colour, buttons as flat faces
+    Start();  // on every window
     EXPECT_EQ(Background(), ColourFromValue(sandstone[2]));
-    EXPECT_EQ(MenuColour(), ColourFromValue(sandstone[3]));
-    const QImage popup = form->menuBar()->actions().first()->menu()->grab().toImage();
-    EXPECT_EQ(popup.pixelColor(popup.width() - 4, popup.height() / 2),
-              ColourFromValue(sandstone[3]));
-    form->msgForm->cmd[0]->resize(60, 23);
-    ExpectFlatFace(form->msgForm->cmd[0], ColourFromValue(sandstone[4]));
     EXPECT_EQ(form->msgForm->BackColor(), sandstone[2]);
     EXPECT_EQ(form->cmdundo->BackColor(), sandstone[4]);
     EXPECT_GT(ColourInBox(3, 6, Qt::blue, 0), 50);
-}
-
-TEST_F(AppearanceTest, WithoutASchemeFileTheListIsEmptyAndTheLoaderSaysSoOnce) {
-    fs::remove(AppDir() + "all.col");
-    WriteLook("harbour.col");
-    answers << "Ok";
-    Start();
-    EXPECT_EQ(texts, QStringList{"Colour Scheme: harbour.col not found"});
-    EXPECT_EQ(boxes, QStringList{"icon 4: Ok"});
-    EXPECT_EQ(form->Options().Combo1->count(), 0);
-    // The windows keep the system's colours and text.
-    EXPECT_EQ(Background(), QApplication::palette().color(QPalette::Button));
-    EXPECT_EQ(form->Statx->palette().color(QPalette::WindowText),
-              QApplication::palette().color(QPalette::WindowText));
 }
 
 }  // namespace

@@ -1,5 +1,3 @@
-#include "app/board_size.h"
-#include "app/board_window.h"
 #include "app/play_menu.h"
 #include "window_fixture.h"
 
@@ -73,33 +71,6 @@ TEST_F(BoardSizesTest, EachSizeOfAMixedFileIsBuiltWhenReachedPlayedUndoneSavedAn
     form->playMenu->previous->trigger();
     EXPECT_EQ(PuzzleLineWithView(S().layout, S().puzzle), std::get<2>(boards[3]));
     ExpectWindowFits({529, 546});
-}
-
-TEST_F(BoardSizesTest, TheChosenSizeIsKeptBesideTheConfigurationAndCreateUsesIt) {
-    WriteConfig("", 0);
-    Start();
-    ASSERT_TRUE(form->SaveOptions());
-    const std::string config = ReadBytes(ConfigPath());
-    form->findChild<QAction*>("mnuboardsize10")->trigger();
-    EXPECT_EQ(ReadBytes(AppDir() + kBoardSizeFileName), "10\r\n");
-    ASSERT_TRUE(form->SaveOptions());
-    EXPECT_EQ(ReadBytes(ConfigPath()), config);
-    Start();  // another run
-    EXPECT_TRUE(form->findChild<QAction*>("mnuboardsize10")->isChecked());
-    form->CreateCommand();
-    EXPECT_EQ(S().layout.HexTotal, 10);
-    ExpectWindowFits({339, 440});
-    // 60 digits, and the view field of the inner compartments shown besides the outer sides.
-    EXPECT_EQ(ReadBytes(form->TempPuzzlePath()).find_first_of(" \r"), 60u);
-    EXPECT_EQ(ReadBytes(form->TempPuzzlePath()).find('\r'), 121u);
-}
-
-TEST(BoardWindowScale, TheNineteenOnAScreenTooSmallForItTakesTheFinestScaleThatFits) {
-    const PictureExtent nineteen{7929, 8185};  // besides the picture the window needs 5 × 100
-    for (const auto& [room, tpp] :
-         {std::pair(QSize(1280, 1024), 15), std::pair(QSize(800, 600), 17)})
-        EXPECT_EQ(FittingPictureScale(nineteen, {15, 15}, {5, 100}, room),
-                  (PictureScale{tpp, tpp}));
 }
 
 }  // namespace

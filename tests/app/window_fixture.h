@@ -62,12 +62,10 @@ class WindowTest : public ::testing::Test {
             out << PuzzleLineNo(n) << "\r\n";
         return WorkFile(name);
     }
-    void WriteConfig(const std::string& file, int no, std::vector<std::string> recent = {},
-                     const std::string& scheme = "xp.col", std::int32_t buttonColour = 0) {
+    void WriteConfig(const std::string& file, int no, std::vector<std::string> recent = {}) {
         recent.resize(5, " ");
-        std::string text = scheme + "\r\n" + file + "\r\nArial\r\n " + std::to_string(no) +
-                           "  10  0  255  0  128  16777215  2  " + std::to_string(buttonColour) +
-                           " ";
+        std::string text = "xp.col\r\n" + file + "\r\nArial\r\n " + std::to_string(no) +
+                           "  10  0  255  0  128  16777215  2  0 ";
         for (const std::string& line : recent)
             text += "\r\n" + line;
         std::ofstream(ConfigPath(), std::ios::binary) << text + "\r\n";
@@ -135,16 +133,6 @@ class WindowTest : public ::testing::Test {
     QString PuzzleLabel() const { return form->Label1->text(); }
     QRectF Marker() const { return form->Picture1->MarkerRectTwips(); }
     std::pair<int, int> Selected() { return {S().selection.CurRow, S().selection.CurCol}; }
-    // A menu's entries: "-" a separator, "(off)" after a disabled entry, "[...]" round a hidden
-    // one.
-    static QStringList Entries(const QWidget* menu) {
-        QStringList entries;
-        for (QAction* a : menu->actions())
-            entries << (!a->isVisible()    ? "[" + a->text() + "]"
-                        : a->isSeparator() ? "-"
-                                           : a->text() + (a->isEnabled() ? "" : " (off)"));
-        return entries;
-    }
     // The recent files by their whole paths: a long one is shortened on the menu.
     QStringList RecentMenu() const {
         QStringList entries;

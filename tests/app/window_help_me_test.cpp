@@ -1,5 +1,4 @@
 #include "app/help_me_menu.h"
-#include "generator/puzzle_check.h"
 #include "view/entry_marks.h"
 #include "window_fixture.h"
 
@@ -48,37 +47,6 @@ TEST_F(HelpMeTest, HintsSelectWithoutFillingAndCheckRingsWrongEntriesUntilTheNex
     EXPECT_EQ(Status(), "Hex 4, side 2 is wrong: " + Q(wrong) + " does not go there");
     Enter(3, 6, Q(S().puzzle.Solution[3][6]));
     EXPECT_EQ(Ringed(), 0u);
-}
-
-TEST_F(HelpMeTest, CreateExpertMakesAPuzzleWithAViewThatChecksAndSavesWithIt) {
-    Choose("mnucreateExpert");
-    EXPECT_EQ(Status(), "Puzzle created ...");
-    EXPECT_EQ(GradeShown(), "Expert");
-    const std::string line = PuzzleLineWithView(S().layout, S().puzzle);
-    ASSERT_EQ(line.size(), 85u);
-    EXPECT_EQ(CheckPuzzleLine(S().layout, line).problem, "");
-    // A hidden outer clue is for the player to fill: the pointer selects it.
-    std::pair<int, int> hidden;
-    for (int row = 1; row <= S().layout.GridRows; ++row)
-        for (int col = 1; col <= S().layout.GridCols; ++col)
-            if (S().layout.Given[row][col] == 1 && S().puzzle.Shown[row][col] == 0)
-                hidden = {row, col};
-    ASSERT_NE(hidden.first, 0);
-    PointAt(hidden.first, hidden.second);
-    EXPECT_EQ(Selected(), hidden);
-}
-
-TEST_F(HelpMeTest, ABadViewFieldLoadsWithTheOuterSidesAndSaysSo) {
-    const std::string line = PuzzleLineNo(1);
-    std::ofstream(WorkFile("views.txt"), std::ios::binary)
-        << line << " " << std::string(41, '.') << "\r\n";
-    form->OpenPuzzleFileNamed(WorkFile("views.txt"));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(OnBoard(), line);
-    EXPECT_EQ(Status(),
-              "View field not used: the view field has 41 characters, not 42; the outer sides are "
-              "shown");
-    EXPECT_EQ(S().puzzle.Shown, S().layout.Given);
 }
 
 }  // namespace

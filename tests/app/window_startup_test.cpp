@@ -1,6 +1,5 @@
 #include <functional>
 
-#include "app/help_me_menu.h"
 #include "window_fixture.h"
 
 namespace lumeta {
@@ -47,32 +46,6 @@ TEST_F(StartupTest, OpensTheRememberedPuzzleElseTheCollectionInTheWorkingFolderE
         EXPECT_EQ(texts.last(), "There is no puzzle to save");
         EXPECT_EQ(Status(), "");
     }
-}
-
-TEST_F(StartupTest, ShowsEveryMenuEntryWithTheRecentFilesOfTheConfigurationAndNoKeyTwice) {
-    WriteConfig("", 0, {"/p/a.txt", "  ", "/p/c&d.txt"});
-    Start();
-    // The menus, a row each ("-" a separator, "[]" a hidden recent file); no key serves two
-    // commands.
-    const QList<QAction*> menus = form->menuBar()->actions();
-    const std::pair<const QWidget*, const char*> entries[] = {
-        {form->menuBar(), "File|Puzzle|Play|Help me"},
-        {menus[0]->menu(),
-         "Load Puzzle file|-|Edit Options|Save Options|-|Print Puzzle File|-|"
-         "/p/a.txt|[]|/p/c&&d.txt|[]|[]|-|Help|About|Exit|-|Cancel"},
-        {menus[1]->menu(), "Create|Save|Reset|-|Copy to Clipboard|Print|-|Cancel|-|Board size"},
-        {form->findChild<QMenu*>("mnuclipboard"), "Puzzle|Solution|-|Cancel"},
-        {menus[2]->menu(),
-         "Verify solution|Undo entry|Show solution (hold the key)|-|Previous "
-         "puzzle|Next puzzle|Random puzzle|First puzzle|Last puzzle|-|Reset "
-         "puzzle"},
-        {form->helpMeMenu->menu, "Hint|Check entries|-|Create"}};
-    for (const auto& [menu, want] : entries)
-        EXPECT_EQ(Entries(menu).join('|'), want);
-    QStringList keys;
-    for (QAction* action : form->findChildren<QAction*>())
-        if (!action->shortcut().isEmpty()) keys << action->shortcut().toString();
-    EXPECT_EQ(keys.removeDuplicates(), 0);
 }
 
 TEST_F(StartupTest, TheRememberedLookGoesOnTheBoardAndOnlySaveOptionsAndExitWriteTheFile) {
