@@ -125,15 +125,16 @@ TEST_F(FilesTest, SavingAppendsToTheChosenFileAddsTxtToANameWithoutADotAndNamesA
     StartOn(10, 7);
     answers << QStringList{Q(WorkFile("box")), "Ok"};
     form->mnusave->trigger();  // the program goes on
+    Save(WorkFile("collection"));
+    Click(form->cmdarrow[2]);
     answers << Q(WorkFile("collection"));
     Shortcut(Qt::Key_S);
     EXPECT_EQ(texts,
               QStringList({SaveDialog(),
                            Q("Puzzle file:\n" + WorkFile("box.txt")) + "\ncould not be written",
-                           SaveDialog(), Saved(WorkFile("collection.txt"), 1)}));
-    Click(form->cmdarrow[2]);
-    for (const char* name : {"collection", "hand.txt"})
-        Save(WorkFile(name));
+                           SaveDialog(), Saved(WorkFile("collection.txt"), 1), SaveDialog(),
+                           Saved(WorkFile("collection.txt"), 2)}));
+    Save(WorkFile("hand.txt"));
     EXPECT_EQ(ReadBytes(WorkFile("collection.txt")),
               PuzzleLineNo(7) + "\r\n" + PuzzleLineNo(8) + "\r\n");
     EXPECT_EQ(ReadBytes(WorkFile("hand.txt")),
