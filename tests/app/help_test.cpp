@@ -84,4 +84,4 @@ TEST_F(HelpTest, ShowsItsPagesWithTheirOwnFilesAndSendsOtherLinksToTheBrowser) {
 }  // namespace
 }  // namespace lumeta
 
-#include "help_about_test.moc"
+#include "help_test.moc"
