@@ -1,6 +1,3 @@
-#include "app/board_size.h"
-#include "app/board_window.h"
-#include "app/help_me_menu.h"
 #include "app/play_menu.h"
 #include "window_fixture.h"
 
@@ -67,8 +64,6 @@ TEST_F(BoardSizesTest, EachSizeOfAMixedFileIsBuiltWhenReachedPlayedUndoneSavedAn
         EXPECT_EQ(Status(), hexagons == 19 ? "Line of 50 characters fits no board" : "Puzzle read");
     }
     EXPECT_EQ(form->size(), sevenWindow);
-    QLabel* grade = form->helpMeMenu->gradeLabel;  // graded again after ungraded boards
-    EXPECT_GE(grade->width(), grade->sizeHint().width()) << grade->text().toStdString();
     lines.replace(lines.find(std::string(50, '3')), 50, std::string(42, '3'));
     EXPECT_EQ(ReadBytes(WorkFile("saved.txt")), lines);
     form->OpenPuzzleFileNamed(WorkFile("saved.txt"));
@@ -76,35 +71,6 @@ TEST_F(BoardSizesTest, EachSizeOfAMixedFileIsBuiltWhenReachedPlayedUndoneSavedAn
     form->playMenu->previous->trigger();
     EXPECT_EQ(PuzzleLineWithView(S().layout, S().puzzle), std::get<2>(boards[3]));
     ExpectWindowFits({529, 546});
-}
-
-TEST_F(BoardSizesTest, TheChosenSizeIsKeptBesideTheConfigurationAndCreateUsesIt) {
-    WriteConfig("", 0);
-    Start();
-    ASSERT_TRUE(form->SaveOptions());
-    const std::string config = ReadBytes(ConfigPath());
-    form->findChild<QAction*>("mnuboardsize10")->trigger();
-    EXPECT_EQ(ReadBytes(AppDir() + kBoardSizeFileName), "10\r\n");
-    ASSERT_TRUE(form->SaveOptions());
-    EXPECT_EQ(ReadBytes(ConfigPath()), config);
-    Start();  // another run
-    EXPECT_TRUE(form->findChild<QAction*>("mnuboardsize10")->isChecked());
-    form->CreateCommand();
-    EXPECT_EQ(S().layout.HexTotal, 10);
-    ExpectWindowFits({339, 440});
-    // 60 digits, and the view field of the inner compartments shown besides the outer sides.
-    EXPECT_EQ(ReadBytes(form->TempPuzzlePath()).find(" "), 60u);
-    EXPECT_EQ(ReadBytes(form->TempPuzzlePath()).find('\r'), 121u);
-    std::ofstream(AppDir() + kBoardSizeFileName, std::ios::binary) << "12\r\n";
-    EXPECT_EQ(ReadBoardSize(AppDir() + kBoardSizeFileName), 7);  // no such board
-}
-
-TEST(BoardWindowScale, TheNineteenOnAScreenTooSmallForItTakesTheFinestScaleThatFits) {
-    const PictureExtent nineteen{7929, 8185};  // besides the picture the window needs 5 × 100
-    for (const auto& [room, tpp] :
-         {std::pair(QSize(1280, 1024), 15), std::pair(QSize(800, 600), 17)})
-        EXPECT_EQ(FittingPictureScale(nineteen, {15, 15}, {5, 100}, room),
-                  (PictureScale{tpp, tpp}));
 }
 
 }  // namespace

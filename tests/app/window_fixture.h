@@ -64,10 +64,15 @@ class WindowTest : public ::testing::Test {
     }
     void WriteConfig(const std::string& file, int no, std::vector<std::string> recent = {}) {
         recent.resize(5, " ");
-        std::ofstream(ConfigPath(), std::ios::binary)
-            << "xp.col\r\n" + file + "\r\nArial\r\n " + std::to_string(no) +
-                   "  10  0  255  0  128  16777215  2  0 \r\n" + recent[0] + "\r\n" + recent[1] +
-                   "\r\n" + recent[2] + "\r\n" + recent[3] + "\r\n" + recent[4] + "\r\n";
+        std::string text = "xp.col\r\n" + file + "\r\nArial\r\n " + std::to_string(no) +
+                           "  10  0  255  0  128  16777215  2  0 ";
+        for (const std::string& line : recent)
+            text += "\r\n" + line;
+        std::ofstream(ConfigPath(), std::ios::binary) << text + "\r\n";
+    }
+    void StartOn(int puzzles, int current) {  // "file.txt" of that many puzzles, remembered
+        WriteConfig(WritePuzzles("file.txt", puzzles), current);
+        Start();
     }
     std::shared_ptr<FakePrintSystem> printSystem = std::make_shared<FakePrintSystem>();
     void Start(std::uint64_t seed = 1) {
@@ -128,16 +133,6 @@ class WindowTest : public ::testing::Test {
     QString PuzzleLabel() const { return form->Label1->text(); }
     QRectF Marker() const { return form->Picture1->MarkerRectTwips(); }
     std::pair<int, int> Selected() { return {S().selection.CurRow, S().selection.CurCol}; }
-    // A menu's entries: "-" a separator, "(off)" after a disabled entry, "[...]" round a hidden
-    // one.
-    static QStringList Entries(const QWidget* menu) {
-        QStringList entries;
-        for (QAction* a : menu->actions())
-            entries << (!a->isVisible()    ? "[" + a->text() + "]"
-                        : a->isSeparator() ? "-"
-                                           : a->text() + (a->isEnabled() ? "" : " (off)"));
-        return entries;
-    }
     // The recent files by their whole paths: a long one is shortened on the menu.
     QStringList RecentMenu() const {
         QStringList entries;
@@ -153,10 +148,10 @@ class WindowTest : public ::testing::Test {
         int count = 0;
         for (int y = box.top(); y <= box.bottom(); ++y)
             for (int x = box.left(); x <= box.right(); ++x) {
-                const QColor pixel = image.pixelColor(x, y);
-                count += std::max({std::abs(pixel.red() - want.red()),
-                                   std::abs(pixel.green() - want.green()),
-                                   std::abs(pixel.blue() - want.blue())}) <= range;
+                const QColor c = image.pixelColor(x, y);
+                count +=
+                    std::max({std::abs(c.red() - want.red()), std::abs(c.green() - want.green()),
+                              std::abs(c.blue() - want.blue())}) <= range;
             }
         return count;
     }

@@ -1,11 +1,6 @@
-#include <QMenuBar>
-
 #include "app/help_me_menu.h"
-#include "generator/puzzle_check.h"
 #include "view/entry_marks.h"
 #include "window_fixture.h"
-
-#include <fstream>
 
 namespace lumeta {
 namespace {
@@ -21,9 +16,7 @@ class HelpMeTest : public WindowTest {
         Start();
     }
     void Choose(const char* name) {
-        QAction* action = form->findChild<QAction*>(QLatin1String(name));
-        ASSERT_TRUE(action) << name;
-        action->trigger();
+        form->findChild<QAction*>(QLatin1String(name))->trigger();
         QCoreApplication::processEvents();
     }
     QString GradeShown() const { return form->helpMeMenu->gradeLabel->text(); }
@@ -31,12 +24,6 @@ class HelpMeTest : public WindowTest {
 };
 
 TEST_F(HelpMeTest, HintsSelectWithoutFillingAndCheckRingsWrongEntriesUntilTheNextChange) {
-    QStringList menus;
-    for (QAction* menu : form->menuBar()->actions())
-        menus << menu->text();
-    EXPECT_EQ(menus.last(), "Help me");
-    EXPECT_EQ(Entries(form->helpMeMenu->menu),
-              QStringList({"Hint", "Check entries", "-", "Create"}));
     EXPECT_EQ(GradeShown(), "Medium");
 
     Choose("mnuhint");
@@ -60,37 +47,6 @@ TEST_F(HelpMeTest, HintsSelectWithoutFillingAndCheckRingsWrongEntriesUntilTheNex
     EXPECT_EQ(Status(), "Hex 4, side 2 is wrong: " + Q(wrong) + " does not go there");
     Enter(3, 6, Q(S().puzzle.Solution[3][6]));
     EXPECT_EQ(Ringed(), 0u);
-}
-
-TEST_F(HelpMeTest, CreateExpertMakesAPuzzleWithAViewThatChecksAndSavesWithIt) {
-    Choose("mnucreateExpert");
-    EXPECT_EQ(Status(), "Puzzle created ...");
-    EXPECT_EQ(GradeShown(), "Expert");
-    const std::string line = PuzzleLineWithView(S().layout, S().puzzle);
-    ASSERT_EQ(line.size(), 85u);
-    EXPECT_EQ(CheckPuzzleLine(S().layout, line).problem, "");
-    // A hidden outer clue is for the player to fill: the pointer selects it.
-    std::pair<int, int> hidden;
-    for (int row = 1; row <= S().layout.GridRows; ++row)
-        for (int col = 1; col <= S().layout.GridCols; ++col)
-            if (S().layout.Given[row][col] == 1 && S().puzzle.Shown[row][col] == 0)
-                hidden = {row, col};
-    ASSERT_NE(hidden.first, 0);
-    PointAt(hidden.first, hidden.second);
-    EXPECT_EQ(Selected(), hidden);
-}
-
-TEST_F(HelpMeTest, ABadViewFieldLoadsWithTheOuterSidesAndSaysSo) {
-    const std::string line = PuzzleLineNo(1);
-    std::ofstream(WorkFile("views.txt"), std::ios::binary)
-        << line << " " << std::string(41, '.') << "\r\n";
-    form->OpenPuzzleFileNamed(WorkFile("views.txt"));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(OnBoard(), line);
-    EXPECT_EQ(Status(),
-              "View field not used: the view field has 41 characters, not 42; the outer sides are "
-              "shown");
-    EXPECT_EQ(S().puzzle.Shown, S().layout.Given);
 }
 
 }  // namespace

