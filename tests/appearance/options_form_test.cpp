@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -42,6 +43,16 @@ class OptionsFormTest : public ::testing::Test {
         appearance.HexFillColour = RGBValue(1, 2, 3);
         form.ListFonts();
         form.ListSchemes();
+        // A box nobody answers fails the test instead of hanging it.
+        guard.callOnTimeout([this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal && modal == seen) {
+                ADD_FAILURE() << "a box was left open";
+                qobject_cast<QDialog*>(modal)->done(QDialog::Rejected);
+            }
+            seen = modal;
+        });
+        guard.start(2000);
         form.show();
     }
     void Release(QWidget* widget, Qt::MouseButton button = Qt::LeftButton) {
@@ -65,6 +76,8 @@ class OptionsFormTest : public ::testing::Test {
     BoardAppearance appearance;
     OptionsForm form;
     QStringList shown;
+    QTimer guard;
+    QPointer<QWidget> seen;
 };
 
 TEST_F(OptionsFormTest, ShowsTheSettingsAndKeepsSizesWidthsAndButtonColoursInRange) {
@@ -134,7 +147,7 @@ TEST_F(OptionsFormTest, PickingASchemePreviewsItAndApplyingWritesTheSettings) {
 
     Release(form.Label7, Qt::RightButton);
     Release(form.Command1);
-    EXPECT_EQ(applied.size(), 1);
+    ASSERT_EQ(applied.size(), 1);
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(scheme.SchemeName, "sea.col");
     EXPECT_EQ(appearance.FixedColour, fixedColour);

@@ -2,10 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QPushButton>
-#include <QSignalSpy>
 
-#include "controls/colour_value.h"
 #include "controls/controls_test_helpers.h"
 #include "controls/fn_dialog.h"
 #include "support/temp_dir.h"
@@ -13,19 +10,8 @@
 namespace lumeta {
 namespace {
 
-using lumeta::testing::MouseArgs;
-using Caught = std::vector<std::vector<double>>;
-
 QString Q(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
-}
-
-// Argument `index` of every signal a spy caught.
-std::vector<int> Column(const QSignalSpy& spy, int index) {
-    std::vector<int> column;
-    for (const QList<QVariant>& signal : spy)
-        column.push_back(signal.at(index).toInt());
-    return column;
 }
 
 class FNDialogTest : public ::testing::Test {
@@ -119,48 +105,6 @@ TEST_F(FNDialogTest, DialogStartsInDefaultDirTheRootWhenEmptyOrTheWorkingFolderW
             dialog->reject();
         });
     }
-}
-
-TEST_F(FNDialogTest, InnerButtonFillsTheControlInItsBackColour) {
-    EXPECT_EQ(control.Command1->text(), "...");
-    control.resize(90, 31);
-    EXPECT_EQ(control.Command1->geometry(), QRect(0, 0, 90, 31));
-    control.SetBackColor(RGBValue(255, 0, 0));
-    control.SetCaption("");
-    const QColor middle(control.grab().toImage().pixel(45, 15));
-    const bool red = middle.red() > 200 && middle.red() - middle.green() > 100;
-    EXPECT_TRUE(red && middle.green() == middle.blue()) << middle.name().toStdString();
-}
-
-TEST_F(FNDialogTest, InnerButtonPassesOnItsEventsInTwipsUnlessDisabled) {
-    QSignalSpy clicks(&control, &FNDialog::Click), downs(&control, &FNDialog::MouseDown),
-        ups(&control, &FNDialog::MouseUp), moves(&control, &FNDialog::MouseMove),
-        keyDowns(&control, &FNDialog::KeyDown), presses(&control, &FNDialog::KeyPress),
-        keyUps(&control, &FNDialog::KeyUp);
-    QPushButton* button = control.Command1;
-    QTest::mousePress(button, Qt::LeftButton, Qt::ShiftModifier, QPoint(10, 5));
-    QTest::mouseMove(button, QPoint(20, 8));
-    QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, QPoint(12, 6));
-    QTest::mousePress(button, Qt::RightButton, Qt::ControlModifier, QPoint(3, 4));
-    QTest::mouseRelease(button, Qt::RightButton, Qt::ControlModifier, QPoint(3, 4));
-    QTest::keyClick(button, Qt::Key_A);
-    QTest::keyClick(button, 'A', Qt::ShiftModifier);  // Shift goes down first
-    QTest::keyClick(button, Qt::Key_7);
-    QTest::keyClick(button, Qt::Key_Left);
-    QTest::keyClick(button, Qt::Key_Space);
-    control.SetEnabled(false);
-    QTest::mouseClick(button, Qt::LeftButton);
-    QTest::keyClick(button, Qt::Key_Space);
-
-    EXPECT_EQ(clicks.count(), 2);  // the left click and the space bar, not while disabled
-    EXPECT_EQ(MouseArgs(&control, moves).at(0), (std::vector<double>{1, 0, 20, 8}));  // held
-    EXPECT_EQ(MouseArgs(&control, downs), (Caught{{1, 1, 10, 5}, {2, 2, 3, 4}}));
-    EXPECT_EQ(MouseArgs(&control, ups), (Caught{{1, 0, 12, 6}, {2, 2, 3, 4}}));
-    EXPECT_EQ(Column(keyDowns, 0), (std::vector<int>{65, 16, 65, 55, 37, 32}));
-    EXPECT_EQ(Column(keyUps, 0), (std::vector<int>{65, 65, 16, 55, 37, 32}));
-    EXPECT_EQ(Column(presses, 0), (std::vector<int>{'a', 'A', '7', ' '}));  // typed characters
-    const QString chosen = Q(files.Write("puzzles.txt", "1\r\n"));
-    EXPECT_EQ(Choose("OPEN", chosen), chosen);  // a disabled control still asks
 }
 
 }  // namespace

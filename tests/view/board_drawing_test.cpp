@@ -7,16 +7,6 @@ namespace {
 
 using namespace lumeta::testing;
 
-TEST(BoardTextExtent, MeasuresTheSameTwipsAtEitherScreenResolution) {
-    const QFont font = BoardFont({});  // 10-point Arial: a line about 230 twips, a digit about 110
-    const TwipSize at15 = BoardTextExtent(font, 15, 15)("6");
-    const TwipSize at12 = BoardTextExtent(font, 12, 12)("6");
-    EXPECT_NEAR(at15.height, 230, 30);
-    EXPECT_NEAR(at15.width, 111, 25);
-    EXPECT_NEAR(at12.height, at15.height, 15);
-    EXPECT_NEAR(at12.width, at15.width, 15);
-}
-
 class BoardRendering : public ::testing::Test {
   protected:
     QImage Render(int twipsPerPixel = 15, int showSolution = 0, double ratio = 1.0) const {

@@ -84,16 +84,5 @@ TEST_F(BoardPictureTest, SizesTheMarkerAndShowsItOverTheBoardWithoutDrawingItInt
     EXPECT_EQ(CountNear(OnScreen(), marker, kTestBorder, 0), 0);
 }
 
-TEST_F(BoardPictureTest, SavesAPictureOfTheShippedPuzzleOneInTheDefaultColours) {
-    appearance = {.BackColour = RGBValue(236, 233, 216)};  // a typical scheme window colour
-    board.puzzle.Entry[3][6] = "2";
-    picture.MoveMarker(2270 + 118.5, 1700 + 592.5);  // under the entry
-    picture.ShowMarker();
-    const QImage shown = Draw();
-    EXPECT_GT(Ink(shown, 1, 6, appearance.FixedColour), 3);
-    EXPECT_GT(Ink(shown, 3, 6, appearance.UserColour), 3);
-    EXPECT_TRUE(shown.save(QString(LUMETA_BIN_DIR) + "/../board_puzzle1.png"));
-}
-
 }  // namespace
 }  // namespace lumeta
