@@ -39,11 +39,6 @@ class BoxControl : public QWidget {
     // 1 while a mouse button is held on the button, else 0.
     int BorderStyle() const { return borderStyle_; }
 
-    // The picture's size in HIMETRIC units (hundredths of a millimetre) on this screen.
-    QSize PictureHimetric() const;
-    // Where the picture's top-left corner goes in a drawing area of width × height twips.
-    QPointF PicturePosition(double width, double height) const;
-
     QSize sizeHint() const override;
 
   signals:
@@ -63,6 +58,10 @@ class BoxControl : public QWidget {
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
+    // The picture's size in HIMETRIC units (hundredths of a millimetre) on this screen.
+    QSize PictureHimetric() const;
+    // Where the picture's top-left corner goes in a drawing area of width × height twips.
+    QPointF PicturePosition(double width, double height) const;
     void SetBorderStyle(int style);
     static bool PressKey(const QKeyEvent& event);
 

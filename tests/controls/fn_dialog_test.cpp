@@ -17,13 +17,10 @@ QString Q(const std::filesystem::path& path) {
 class FNDialogTest : public ::testing::Test {
   protected:
     FNDialogTest() : control(&holder), workingBefore(QDir::currentPath()) {
-        control.setGeometry(10, 10, 60, 25);
         control.SetTitle(QStringLiteral("Select a saved game file to load"));
         control.SetFileTypes(QStringLiteral("*.txt"));
         control.SetFileTypesName(QStringLiteral("Lumeta Files"));
         control.SetDefaultDir(folder);
-        holder.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&holder));
     }
     ~FNDialogTest() override { QDir::setCurrent(workingBefore); }
 
@@ -70,9 +67,9 @@ TEST_F(FNDialogTest, OnlySaveInAnyLetterCaseShowsTheSaveDialogAndCancelGivesEmpt
     const QString existing = Q(files.Write("puzzles.txt", "1\r\n"));
     control.SetFileTypes("*.txt;*.dat");  // every pattern is offered
     const auto save = QFileDialog::AcceptSave, open = QFileDialog::AcceptOpen;
-    const std::pair<QString, QFileDialog::AcceptMode> cases[] = {
-        {"SAVE", save},    {"save", save}, {"sAvE", save},  {"OPEN", open},  {"", open},
-        {QString(), open}, {"   ", open},  {"saved", open}, {" SAVE", open}, {"load", open}};
+    const std::pair<QString, QFileDialog::AcceptMode> cases[] = {{"SAVE", save},  {"sAvE", save},
+                                                                 {"OPEN", open},  {"", open},
+                                                                 {"saved", open}, {" SAVE", open}};
     for (const auto& [mode, shows] : cases) {
         const QString result = Answer(mode, [&](QFileDialog* dialog) {
             EXPECT_EQ(dialog->acceptMode(), shows) << '"' << mode.toStdString() << '"';
