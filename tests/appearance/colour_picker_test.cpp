@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "appearance/colour_contrast.h"
 #include "appearance/colour_picker.h"
 #include "controls/colour_value.h"
 #include "controls/twips.h"
@@ -50,6 +51,14 @@ TEST_F(ColPikTest, DrawsThePaletteAndTheShadeStripsOfTheBaseColour) {
     picker.SetBackColor(RGBValue(10, 200, 30));
     EXPECT_EQ(At(600, 500), QColor(10, 200, 30));
     EXPECT_EQ(Shown(picker.Label2), QColor(10, 200, 30));
+    // The numbers under the bars stay readable on a light and on a dark background.
+    for (const std::uint32_t ground : {RGBValue(250, 250, 240), RGBValue(20, 20, 40)}) {
+        picker.SetBackColor(ground);
+        for (QLabel* degree : {picker.lblRedDegree, picker.lblGreenDegree, picker.lblBlueDegree}) {
+            const QColor ink = degree->palette().color(QPalette::WindowText);
+            EXPECT_GE(ContrastRatio(ValueFromColour(ink), ground), 4.5) << ground;
+        }
+    }
 
     // A system colour shows as its current value.
     picker.SetSchemeColor(kSystemColourBit | 5);
