@@ -47,12 +47,6 @@ class BoxControlTest : public ::testing::Test {
     QSignalSpy downs, ups;
 };
 
-TEST_F(BoxControlTest, NewButtonTakesItsHoldersFontAtEightPlainPoints) {
-    EXPECT_EQ(button.font().family(), holder.font().family());
-    EXPECT_EQ(button.font().pointSizeF(), 8.0);
-    EXPECT_FALSE(button.font().bold() || button.font().italic());
-}
-
 TEST_F(BoxControlTest, PressAndReleaseRaiseDownAndUpEvenOutsideAndShowABorderMeanwhile) {
     QTest::mousePress(&button, Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
     EXPECT_EQ(button.BorderStyle(), 1);

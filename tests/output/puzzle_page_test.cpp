@@ -174,7 +174,6 @@ TEST(ClipboardCopy, TheSolutionCopyShowsEveryDigitLeavesTheCluesAndOffersAVector
             CopyBoardToClipboard(sheet, 15, 15);
         const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
         ASSERT_TRUE(copied && copied->hasImage());
-        EXPECT_EQ(qvariant_cast<QImage>(copied->imageData()).size(), QSize(531, 527));
         const QStringList shown = texts(copied->data("image/svg+xml"));
         ASSERT_EQ(shown.size(), digits + 1) << solution;
         EXPECT_EQ(shown[0], "Lumeta Puzzle ... - Puz#1:/p/x.txt");
