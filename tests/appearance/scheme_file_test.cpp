@@ -75,17 +75,16 @@ TEST(SchemeFileTest, NamesMatchWholeLinesOnlyAndAFailedLineKeepsTheSlotsBeforeIt
     EXPECT_FALSE(LoadScheme(path, "odd.col", table));
     EXPECT_FALSE(LoadScheme(path, "Xp.col", table));
 
-    for (const auto& name : {"short.col", "huge.col"}) {
-        SCOPED_TRACE(name);
-        table = Marked();
-        EXPECT_FALSE(LoadScheme(path, name, table));
-        EXPECT_EQ(table[0], RGB(2, 2, 2));
-        EXPECT_EQ(table[2], RGB(9, 9, 9));
-        table = Marked();
-        EXPECT_FALSE(PreviewScheme(path, name, table, 0));
-        EXPECT_EQ(table[0], RGB(2, 2, 2));
-        EXPECT_EQ(table[2], RGB(9, 9, 9));
-    }
+    for (const auto& name : {"short.col", "huge.col"})
+        for (const bool preview : {false, true}) {
+            SCOPED_TRACE(std::string(name) + (preview ? " previewed" : " loaded"));
+            table = Marked();
+            const bool read = preview ? PreviewScheme(path, name, table, 0).has_value()
+                                      : LoadScheme(path, name, table);
+            EXPECT_FALSE(read);
+            EXPECT_EQ(table[0], RGB(2, 2, 2));
+            EXPECT_EQ(table[2], RGB(9, 9, 9));
+        }
     EXPECT_FALSE(LoadScheme(dir.File("missing.col"), "xp.col", table));
     EXPECT_TRUE(ListSchemes(dir.File("missing.col")).empty());
 }
@@ -127,12 +126,10 @@ TEST(SchemeFileTest, AFifoADeviceOrAHugeFileInPlaceOfTheFileReadsAsMissingWithou
     EXPECT_EQ(table, Marked());
 }
 
-TEST(ColourPartsTest, ShadesAndButtonStepsRoundAndStayInRange) {
+TEST(ColourPartsTest, ShadesMixTheColourWithBlackOrWhite) {
     const std::uint32_t colour = RGB(200, 100, 50);
     EXPECT_EQ(clrBlackness(colour, 128), RGB(100, 50, 25));
     EXPECT_EQ(clrWhiteness(colour, 128), RGB(228, 178, 152));
-    EXPECT_EQ(AdjustedButtonColour(RGB(250, 5, 128), 10), RGB(255, 15, 138));
-    EXPECT_EQ(AdjustedButtonColour(RGB(250, 5, 128), -10), RGB(240, 10, 118));
 }
 
 TEST(SchemeFileTest, ATextColourLineIsTakenWhenReadableAndElseReplacedWithAReason) {
