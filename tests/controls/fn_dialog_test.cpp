@@ -45,17 +45,6 @@ class FNDialogTest : public ::testing::Test {
     const QString workingBefore;
 };
 
-TEST_F(FNDialogTest, OpenDialogAsksOverItsWindowForAnExistingFileAndKeepsBlanksInItsName) {
-    const QString chosen = Q(elsewhere.Write(" spaced .txt ", "1\r\n"));
-    const QString result = Answer("OPEN", [&](QFileDialog* dialog) {
-        EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
-        EXPECT_TRUE(dialog->isModal());
-        EXPECT_EQ(dialog->parentWidget(), holder.window());
-        Choose(dialog, chosen);
-    });
-    EXPECT_EQ(result, chosen);
-}
-
 TEST_F(FNDialogTest, OnlySaveInAnyLetterCaseShowsTheSaveDialogAndCancelGivesEmptyText) {
     const QString existing = Q(files.Write("puzzles.txt", "1\r\n"));
     control.SetFileTypes("*.txt;*.dat");  // every pattern is offered
@@ -65,7 +54,11 @@ TEST_F(FNDialogTest, OnlySaveInAnyLetterCaseShowsTheSaveDialogAndCancelGivesEmpt
                                                                  {"saved", open}, {" SAVE", open}};
     for (const auto& [mode, shows] : cases) {
         const QString result = Answer(mode, [&](QFileDialog* dialog) {
-            EXPECT_EQ(dialog->acceptMode(), shows) << '"' << mode.toStdString() << '"';
+            SCOPED_TRACE('"' + mode.toStdString() + '"');
+            EXPECT_EQ(dialog->acceptMode(), shows);
+            // Open asks for an existing file; either asks over its window.
+            EXPECT_EQ(dialog->fileMode() == QFileDialog::ExistingFile, shows == open);
+            EXPECT_TRUE(dialog->isModal() && dialog->parentWidget() == holder.window());
             EXPECT_EQ(dialog->nameFilters(), QStringList{"Lumeta Files (*.txt *.dat)"});
             dialog->selectFile(existing);
             QDir::setCurrent(other);
@@ -76,10 +69,11 @@ TEST_F(FNDialogTest, OnlySaveInAnyLetterCaseShowsTheSaveDialogAndCancelGivesEmpt
     }
 }
 
-TEST_F(FNDialogTest, SaveDialogTakesANameAsTypedWithoutAskingOrAddingAnExtension) {
+TEST_F(FNDialogTest, SaveDialogTakesANameAsTypedWithBlanksWithoutAskingOrAddingAnExtension) {
     const QString existing = Q(files.Write("mine.txt", "111\r\n"));
     EXPECT_EQ(Choose("SAVE", existing), existing);
     EXPECT_EQ(Choose("SAVE", "collection"), Q(files.File("collection")));
+    EXPECT_EQ(Choose("SAVE", " spaced .txt "), Q(files.File(" spaced .txt ")));
     const QString longest = folder + "/" + QString(253 - folder.size(), 'n');
     EXPECT_EQ(Choose("SAVE", longest), longest);  // 254 characters, returned whole
 }

@@ -14,12 +14,9 @@ TEST(TwipScale, RoundsHalvesToEvenAndPlacesRectanglesWithoutGaps) {
 
     // At 120 dpi (12 twips per pixel) three 885-twip buttons side by side meet exactly.
     const TwipScale at120{12, 12};
-    const QRect first = at120.Pixels(0, 0, 885, 345);
-    const QRect second = at120.Pixels(885, 0, 885, 345);
-    const QRect third = at120.Pixels(1770, 0, 885, 345);
-    EXPECT_EQ(first.right() + 1, second.left());
-    EXPECT_EQ(second.right() + 1, third.left());
-    EXPECT_EQ(third.right() + 1, at120.PixelsX(2655));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(at120.Pixels(885 * i, 0, 885, 345).right() + 1, at120.PixelsX(885 * (i + 1)))
+            << i;
 }
 
 }  // namespace

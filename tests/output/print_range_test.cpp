@@ -28,8 +28,6 @@ TEST(PrintRange, ReadsEachSideAsTheNumberItStartsWithAndRefusesWhatIsNoRange) {
 }
 
 TEST(PrintRange, TheTagCarriesBothNumbersWhateverTheirSize) {
-    EXPECT_EQ(PrintRangeTag(5, 10), "0000500010");
-    EXPECT_EQ(PrintRangeTag(5, 123456), "000005123456");
     for (const auto& [from, to] : {std::pair(5, 10), std::pair(5, 123456), std::pair(99999, 100000),
                                    std::pair(1, 2147483647)}) {
         const auto read = ReadPrintRangeTag(PrintRangeTag(from, to));
