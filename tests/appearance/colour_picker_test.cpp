@@ -37,7 +37,6 @@ TEST_F(ColPikTest, DrawsThePaletteAndTheShadeStripsOfTheBaseColour) {
     picker.SetSchemeColor(ValueFromColour(red));
     EXPECT_EQ(At(235, 130), QColor(0, 128, 128));         // row 1, column 4: cyan
     EXPECT_EQ(At(40, 130 + 3 * 225), QColor(255, 0, 0));  // row 4, column 1: light red
-    EXPECT_EQ(At(600, 500), QColor(255, 192, 192));       // the empty ground
     // Black to the colour above, white to the colour below, one line per twip.
     EXPECT_LT(At(12, 1050).value(), 16);
     EXPECT_EQ(At(266, 1050), red);

@@ -41,8 +41,7 @@ TEST(SchemeFileTest, LoadDerivesTheMenuAndShadowSlotsAndReadsNumbersByTheirPrefi
     TempDir dir;
     const std::string path =
         dir.Write("all.col", Section("xp.col", {"0;0;0", " 12.5;13.5;7abc;ignored", "250;10;200",
-                                                "x;y;z", "20;33;100", ";;", "224;0;300"}) +
-                                 Section("two.col", {"0;0;0", "0;0;0", "224;230;0"}));
+                                                "x;y;z", "20;33;100", ";;", "224;0;300"}));
     SchemeSlots table = Marked();
     ASSERT_TRUE(LoadScheme(path, "xp.col", table));
     EXPECT_EQ(table[1], RGB(12, 14, 7));     // halves to even, text after the number ignored
@@ -51,9 +50,6 @@ TEST(SchemeFileTest, LoadDerivesTheMenuAndShadowSlotsAndReadsNumbersByTheirPrefi
     EXPECT_EQ(table[5], RGB(8, 1, 68));     // −12 is below 1: 8; 1 stays
     EXPECT_EQ(table[6], RGB(224, 0, 255));  // above 255 counts as 255
     EXPECT_EQ(table[13], RGB(9, 9, 9));     // never from the file
-
-    ASSERT_TRUE(LoadScheme(path, "two.col", table));
-    EXPECT_EQ(table[3], RGB(255, 254, 32));  // 256 stays 256 and composes as 255; 262 → 254
 
     EXPECT_EQ(NumericPrefix("  -3e2x"), -300);
 }
