@@ -30,12 +30,11 @@ class FNDialogTest : public ::testing::Test {
             [&] { return control.GetFileName(mode); });
     }
     // Chooses `name` as the dialog's OK button would, with the dialog's own checks.
-    static void Choose(QFileDialog* dialog, const QString& name) {
-        dialog->selectFile(name);
-        static_cast<QDialog*>(dialog)->accept();
-    }
     QString Choose(const QString& mode, const QString& name) {
-        return Answer(mode, [&](QFileDialog* dialog) { Choose(dialog, name); });
+        return Answer(mode, [&](QFileDialog* dialog) {
+            dialog->selectFile(name);
+            static_cast<QDialog*>(dialog)->accept();
+        });
     }
 
     QWidget holder;

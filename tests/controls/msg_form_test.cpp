@@ -94,27 +94,23 @@ TEST_F(MsgFormTest, StyleTextChoosesTheIconsButtonsAndResults) {
 }
 
 TEST_F(MsgFormTest, EnterChoosesTheFocusedButtonAndOtherKeysChangeNothing) {
-    const auto ask = [&](std::function<void()> act) {
-        return Run(act, [&] { return form.MsgboxA("Exit?", "vbquestion+vbyesno"); });
-    };
-    const int yes = ask([&] {
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-        ASSERT_EQ(QApplication::focusWidget(), form.cmd[0]);
-        QTest::keyClick(form.cmd[0], Qt::Key_Escape);
-        QTest::keyClick(&form, Qt::Key_Escape);
-        QTest::keyClicks(form.cmd[0], "yn ");
-        EXPECT_TRUE(form.isVisible());
-        EXPECT_FALSE(form.cmd[0]->isDown());
-        QTest::keyClick(form.cmd[0], Qt::Key_Return);
-    });
-    EXPECT_EQ(yes, 6);
-    const int no = ask([&] {
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        ASSERT_EQ(QApplication::focusWidget(), form.cmd[1]);
-        QTest::keyClick(form.cmd[1], Qt::Key_Enter);
-    });
-    EXPECT_EQ(no, 7);
+    for (const auto& [tabs, key, chosen] :
+         {std::tuple{0, Qt::Key_Return, 6}, {1, Qt::Key_Enter, 7}}) {
+        const auto act = [&] {
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+            for (int tab = 0; tab < tabs; ++tab)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            auto* focused = form.cmd[tabs];
+            ASSERT_EQ(QApplication::focusWidget(), focused);
+            QTest::keyClick(focused, Qt::Key_Escape);
+            QTest::keyClick(&form, Qt::Key_Escape);
+            QTest::keyClicks(focused, "yn ");
+            EXPECT_TRUE(form.isVisible());
+            EXPECT_FALSE(focused->isDown());
+            QTest::keyClick(focused, key);
+        };
+        EXPECT_EQ(Run(act, [&] { return form.MsgboxA("Exit?", "vbquestion+vbyesno"); }), chosen);
+    }
 }
 
 TEST_F(MsgFormTest, ClosingTheWindowAnswersCancelElseNoElseTheFirstButtonNeverYes) {

@@ -7,6 +7,7 @@
 #include <QPicture>
 #include <QXmlStreamReader>
 #include <algorithm>
+#include <array>
 
 #include "output/clipboard_copy.h"
 #include "output/print_target.h"
@@ -27,15 +28,6 @@ constexpr std::uint32_t kDarkGrey = 0x808080;
 TextMetrics FixedMeasure(const std::string&, bool, double points, std::string_view text) {
     return {60.0 * static_cast<double>(text.size()), 20 * points, 16 * points};
 }
-
-struct Extent {
-    double left = 1e9, top = 1e9, right = -1e9, bottom = -1e9;
-    void Take(double x, double y) {
-        left = std::min(left, x), right = std::max(right, x);
-        top = std::min(top, y), bottom = std::max(bottom, y);
-    }
-    friend bool operator==(const Extent&, const Extent&) = default;
-};
 
 // One page, kept as the drawing commands that made it.
 class PicturePage : public PrintTarget {
@@ -65,11 +57,14 @@ class PrintedBlock : public ::testing::Test {
                 chosen.push_back(item);
         return chosen;
     }
+    // Left, top, right and bottom of the lines.
+    using Extent = std::array<double, 4>;
     static Extent ExtentOf(const std::vector<DrawnItem>& lines) {
-        Extent extent;
-        for (const DrawnItem& line : lines)
-            extent.Take(line.x1, line.y1), extent.Take(line.x2, line.y2);
-        return extent;
+        Extent e{1e9, 1e9, -1e9, -1e9};
+        for (const DrawnItem& l : lines)
+            e = {std::min({e[0], l.x1, l.x2}), std::min({e[1], l.y1, l.y2}),
+                 std::max({e[2], l.x1, l.x2}), std::max({e[3], l.y1, l.y2})};
+        return e;
     }
     // How many digits stand in the boxes of C × R twips from (x, y) that hold them on the
     // board; any digit elsewhere, or not the cell's, fails.

@@ -28,11 +28,10 @@ TEST_F(BoardRendering, OutlinesFillsAndDividesTheEmptyBoard) {
     }
     // Hexagon 4's box corner is (1796, 1700): one-pixel dividers short of the outline at 2230
     // and 2784 twips from 1750 to 3230, the middle line at 2490 from 1756 to 3258.
-    const std::string down = "f" + std::string(98, 'g') + "f",
-                      across = "f" + std::string(100, 'g') + "f";
-    EXPECT_EQ(Strip(image, 149, 116, 100, kDown), down);
-    EXPECT_EQ(Strip(image, 186, 116, 100, kDown), down);
-    EXPECT_EQ(Strip(image, 116, 166, 102), across);
+    const auto line = [](int length) { return "f" + std::string(length, 'g') + "f"; };
+    for (int x : {149, 186})
+        EXPECT_EQ(Strip(image, x, 116, 100, kDown), line(98)) << x;
+    EXPECT_EQ(Strip(image, 116, 166, 102), line(100));
     EXPECT_EQ(CountNear(image, image.rect(), kTestFixed), 0);
 }
 
