@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <algorithm>
 #include <set>
 
 #include "controls/message_icons.h"
@@ -8,12 +9,10 @@
 namespace lumeta {
 namespace {
 
-int OpaquePixels(const QImage& image) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += qAlpha(image.pixel(x, y)) > 0;
-    return count;
+long OpaquePixels(const QImage& image) {
+    const QImage alpha = image.convertToFormat(QImage::Format_Alpha8);  // 32 bytes a line
+    return std::count_if(alpha.constBits(), alpha.constBits() + alpha.sizeInBytes(),
+                         [](uchar a) { return a > 0; });
 }
 
 TEST(MessageIconPixmap, DrawsNineDistinctPicturesSharpAtAnyPixelRatioAndTwoEmptySlots) {

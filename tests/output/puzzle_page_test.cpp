@@ -106,8 +106,7 @@ TEST_F(PrintedBlock, APuzzleBlockHasItsHeaderWideOutlinesAndOnlyTheGivenDigits) 
     }
     const auto dividers = Only(items, Kind::Line, kDarkGrey);
     ASSERT_EQ(dividers.size(), 7u * 3);
-    EXPECT_TRUE(std::all_of(dividers.begin(), dividers.end(),
-                            [](const DrawnItem& d) { return d.drawWidth == 1; }));
+    EXPECT_TRUE(std::ranges::all_of(dividers, [](const DrawnItem& d) { return d.drawWidth == 1; }));
 
     const auto texts = Only(items, Kind::Text);
     ASSERT_FALSE(texts.empty());
@@ -129,13 +128,11 @@ TEST_F(PrintedBlock, ASolutionBlockIsReducedThinAndCompleteWithoutHeaderAndGives
     const auto outline = Only(items, Kind::Line, 0);
     // With C = 215 each X0 + C / 2 ends in .5 and goes to the even neighbour.
     EXPECT_EQ(ExtentOf(outline), (Extent{1707, 12000, 3857, 14154}));
-    EXPECT_TRUE(std::all_of(items.begin(), items.end(),
-                            [](const DrawnItem& d) { return d.drawWidth == 1; }));
+    EXPECT_TRUE(std::ranges::all_of(items, [](const DrawnItem& d) { return d.drawWidth == 1; }));
     const auto texts = Only(items, Kind::Text);
     EXPECT_EQ(texts.size(), 41u);
     EXPECT_EQ(DigitsInTheirBoxes(texts, 1600, 12000, 215, 359, false), 41);
-    EXPECT_TRUE(std::all_of(texts.begin(), texts.end(),
-                            [](const DrawnItem& t) { return t.fontSize == 4; }));
+    EXPECT_TRUE(std::ranges::all_of(texts, [](const DrawnItem& t) { return t.fontSize == 4; }));
     EXPECT_EQ(std::pair(board.layout.ColStep, board.layout.RowStep), std::pair(474, 790));
 }
 
