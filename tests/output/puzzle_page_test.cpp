@@ -172,8 +172,7 @@ TEST(BigBoardOutput, ABigBoardIsPrintedWithinItsPageAndItsClipboardPictureHoldsI
         Board board = BuiltBoard(hexagons);
         PlacePuzzleLine(board.layout, board.puzzle, std::string(6 * hexagons, '4'));
         PuzzleSheet sheet{board.layout, board.puzzle, appearance, title, 1, "/p/f.txt"};
-        const QImage picture = PuzzlePictures(sheet, 15, 15).image;
-        EXPECT_EQ(picture.size(), size) << hexagons;
+        EXPECT_EQ(PuzzlePictures(sheet, 15, 15).image.size(), size) << hexagons;
         CurrentPuzzle current{"/p/f.txt", 1, 1};
         PrintedGame game{board.layout, board.puzzle, current, appearance, title};
         PicturePage target;
