@@ -3,16 +3,29 @@
 #include <QImage>
 #include <QSignalSpy>
 #include <QWindow>
+#include <cmath>
 
 #include "controls/box_control.h"
 #include "controls/colour_value.h"
 #include "controls/controls_test_helpers.h"
+#include "controls/twips.h"
 
 namespace lumeta {
 namespace {
 
 using Caught = std::vector<std::vector<double>>;
 const QColor kFace(200, 200, 200);
+
+// Every mouse signal a spy caught as button, shift, x, y, the twips turned back into pixels.
+Caught MouseArgs(const QWidget* widget, const QList<QList<QVariant>>& spy) {
+    const TwipScale scale = TwipScale::ForWidget(widget);
+    Caught caught;
+    for (const QList<QVariant>& args : spy)
+        caught.push_back({args.at(0).toDouble(), args.at(1).toDouble(),
+                          std::round(args.at(2).toDouble() / scale.TwipsPerPixelX * 1000) / 1000,
+                          std::round(args.at(3).toDouble() / scale.TwipsPerPixelY * 1000) / 1000});
+    return caught;
+}
 
 QColor Pixel(const QImage& image, int x, int y) {
     return QColor(image.pixel(x, y));
@@ -60,7 +73,6 @@ TEST_F(BoxControlTest, PressAndReleaseRaiseDownAndUpEvenOutsideAndShowABorderMea
     QTest::mouseRelease(&button, Qt::RightButton, Qt::NoModifier, QPoint(3, 4));
     QTest::mousePress(&button, Qt::MiddleButton, Qt::ShiftModifier | Qt::ControlModifier, {3, 4});
     QTest::mouseRelease(&button, Qt::MiddleButton, Qt::AltModifier, QPoint(3, 4));
-    using lumeta::testing::MouseArgs;
     EXPECT_EQ(MouseArgs(&button, downs), (Caught{{1, 0, 10, 5}, {2, 0, 3, 4}, {4, 3, 3, 4}}));
     EXPECT_EQ(MouseArgs(&button, ups), (Caught{{1, 0, 12, 6}, {2, 0, 3, 4}, {4, 4, 3, 4}}));
 

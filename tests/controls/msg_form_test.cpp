@@ -11,6 +11,7 @@
 #include "controls/colour_value.h"
 #include "controls/controls_test_helpers.h"
 #include "controls/msg_form.h"
+#include "controls/twips.h"
 
 namespace lumeta {
 namespace {
