@@ -55,12 +55,6 @@ double ContrastRatio(std::uint32_t first, std::uint32_t second) {
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
-std::uint32_t ReadableTextOn(std::uint32_t ground) {
-    const std::uint32_t black = ComposeColour(0, 0, 0);
-    const std::uint32_t white = ComposeColour(255, 255, 255);
-    return ContrastRatio(black, ground) >= ContrastRatio(white, ground) ? black : white;
-}
-
 std::uint32_t SimulateVision(std::uint32_t colour, ColourVision vision) {
     const Matrix* matrix = vision == ColourVision::Protanopia     ? &kProtanopia
                            : vision == ColourVision::Deuteranopia ? &kDeuteranopia

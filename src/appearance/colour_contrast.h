@@ -13,9 +13,6 @@ double RelativeLuminance(std::uint32_t colour);
 // (lighter + 0.05) / (darker + 0.05): 1 for equal colours, 21 for black on white.
 double ContrastRatio(std::uint32_t first, std::uint32_t second);
 
-// Of black and white, the text colour that reads best on `ground`.
-std::uint32_t ReadableTextOn(std::uint32_t ground);
-
 // How a colour looks to an eye missing one kind of cone, by the full-severity matrices of
 // Machado, Oliveira and Fernandes (2009), applied in linear light.
 enum class ColourVision { Normal, Protanopia, Deuteranopia, Tritanopia };

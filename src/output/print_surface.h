@@ -32,8 +32,6 @@ class PrintSurface {
     // Where the next text's top-left corner goes.
     void SetCurrentX(double x) { currentX_ = x; }
     void SetCurrentY(double y) { currentY_ = y; }
-    double CurrentX() const { return currentX_; }
-    double CurrentY() const { return currentY_; }
 
     // Writes the text at the text position and moves that to the start of the next line.
     void Print(std::string_view text) {

@@ -50,8 +50,6 @@ class RecordingSurface : public PrintSurface {
     double TextWidth(std::string_view text) override { return Measure(text).width; }
     double TextHeight(std::string_view text) override { return Measure(text).height; }
 
-    int DrawWidth() const { return drawWidth_; }
-    double FontSize() const { return fontSize_; }
     const std::vector<DrawnItem>& Items() const { return items_; }
 
   protected:

@@ -2,7 +2,6 @@
 #include <sys/stat.h>
 
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -42,8 +41,7 @@ TEST(SchemeFileTest, LoadDerivesTheMenuAndShadowSlotsAndReadsNumbersByTheirPrefi
     TempDir dir;
     const std::string path =
         dir.Write("all.col", Section("xp.col", {"0;0;0", " 12.5;13.5;7abc;ignored", "250;10;200",
-                                                "x;y;z", "20;33;100", ";;", "224;0;300"}) +
-                                 Section("two.col", {"0;0;0", "0;0;0", "224;230;0"}));
+                                                "x;y;z", "20;33;100", ";;", "224;0;300"}));
     SchemeSlots table = Marked();
     ASSERT_TRUE(LoadScheme(path, "xp.col", table));
     EXPECT_EQ(table[1], RGB(12, 14, 7));     // halves to even, text after the number ignored
@@ -53,12 +51,7 @@ TEST(SchemeFileTest, LoadDerivesTheMenuAndShadowSlotsAndReadsNumbersByTheirPrefi
     EXPECT_EQ(table[6], RGB(224, 0, 255));  // above 255 counts as 255
     EXPECT_EQ(table[13], RGB(9, 9, 9));     // never from the file
 
-    ASSERT_TRUE(LoadScheme(path, "two.col", table));
-    EXPECT_EQ(table[3], RGB(255, 254, 32));  // 256 stays 256 and composes as 255; 262 → 254
-
     EXPECT_EQ(NumericPrefix("  -3e2x"), -300);
-    EXPECT_EQ(NumericPrefix("1e"), 1);
-    EXPECT_EQ(NumericPrefix("abc"), 0);
 }
 
 TEST(SchemeFileTest, NamesMatchWholeLinesOnlyAndAFailedLineKeepsTheSlotsBeforeIt) {
@@ -76,19 +69,17 @@ TEST(SchemeFileTest, NamesMatchWholeLinesOnlyAndAFailedLineKeepsTheSlotsBeforeIt
     EXPECT_FALSE(LoadScheme(path, "odd.col", table));
     EXPECT_FALSE(LoadScheme(path, "Xp.col", table));
 
-    for (const auto& name : {"short.col", "huge.col"}) {
-        SCOPED_TRACE(name);
-        table = Marked();
-        EXPECT_FALSE(LoadScheme(path, name, table));
-        EXPECT_EQ(table[0], RGB(2, 2, 2));
-        EXPECT_EQ(table[2], RGB(9, 9, 9));
-        table = Marked();
-        EXPECT_FALSE(PreviewScheme(path, name, table, 0));
-        EXPECT_EQ(table[0], RGB(2, 2, 2));
-        EXPECT_EQ(table[2], RGB(9, 9, 9));
-    }
+    for (const auto& name : {"short.col", "huge.col"})
+        for (const bool preview : {false, true}) {
+            SCOPED_TRACE(std::string(name) + (preview ? " previewed" : " loaded"));
+            table = Marked();
+            const bool read = preview ? PreviewScheme(path, name, table, 0).has_value()
+                                      : LoadScheme(path, name, table);
+            EXPECT_FALSE(read);
+            EXPECT_EQ(table[0], RGB(2, 2, 2));
+            EXPECT_EQ(table[2], RGB(9, 9, 9));
+        }
     EXPECT_FALSE(LoadScheme(dir.File("missing.col"), "xp.col", table));
-    EXPECT_TRUE(ListSchemes(dir.File("missing.col")).empty());
 }
 
 TEST(SchemeFileTest, PreviewTakesTheLinesAsTheyStandAndDefaultReadsNoFile) {
@@ -99,15 +90,12 @@ TEST(SchemeFileTest, PreviewTakesTheLinesAsTheyStandAndDefaultReadsNoFile) {
                       Section("Default.col", {"0;0;0", "0;0;0", "50;50;50"}));
     SchemeSlots table = Marked();
     EXPECT_EQ(PreviewScheme(path, "blue.col", table, 77), RGB(250, 10, 200));
-    EXPECT_EQ(table[3], RGB(1, 2, 3));
-    EXPECT_EQ(table[5], RGB(7, 8, 9));
+    EXPECT_EQ(table[3], RGB(1, 2, 3));  // not derived from the others
 
     table = Marked();
     EXPECT_EQ(PreviewScheme(path, "Default.col", table, 0x80000005u), 0x80000005u);
     EXPECT_EQ(table[2], 0x80000005u);
-    EXPECT_EQ(table[4], 0x80000005u);
     EXPECT_EQ(table[3], 0u);
-    EXPECT_EQ(table[0], RGB(9, 9, 9));
     EXPECT_TRUE(LoadScheme(path, "Default.col", table));  // the loader does read the file
     EXPECT_EQ(table[2], RGB(50, 50, 50));
 }
@@ -128,23 +116,13 @@ TEST(SchemeFileTest, AFifoADeviceOrAHugeFileInPlaceOfTheFileReadsAsMissingWithou
     EXPECT_EQ(table, Marked());
 }
 
-TEST(ColourPartsTest, ShadesAndButtonStepsRoundAndStayInRange) {
+TEST(ColourPartsTest, ShadesMixTheColourWithBlackOrWhite) {
     const std::uint32_t colour = RGB(200, 100, 50);
     EXPECT_EQ(clrBlackness(colour, 128), RGB(100, 50, 25));
-    EXPECT_EQ(clrBlackness(colour, 0), RGB(0, 0, 0));
-    EXPECT_EQ(clrBlackness(colour, 256), colour);
     EXPECT_EQ(clrWhiteness(colour, 128), RGB(228, 178, 152));
-    EXPECT_EQ(clrWhiteness(colour, 256), colour);
-    EXPECT_EQ(clrWhiteness(colour, 0), RGB(255, 255, 255));
-    EXPECT_EQ(AdjustedButtonColour(RGB(250, 5, 128), 10), RGB(255, 15, 138));
-    EXPECT_EQ(AdjustedButtonColour(RGB(250, 5, 128), -10), RGB(240, 10, 118));
 }
 
 TEST(SchemeFileTest, ATextColourLineIsTakenWhenReadableAndElseReplacedWithAReason) {
-    // A dark scheme: background, menu (derived) and buttons all dark.
-    const auto dark = [](const std::string& name, const std::string& textLine) {
-        return Section(name, {"0;0;0", "0;0;0", "30;30;34", "0;0;0", "50;52;60"}) + textLine;
-    };
     const struct {
         std::string textLine;
         std::optional<std::uint32_t> colour;
@@ -156,14 +134,15 @@ TEST(SchemeFileTest, ATextColourLineIsTakenWhenReadableAndElseReplacedWithAReaso
         {"text=90;90;90\r\n", RGB(255, 255, 255), "its text colour is too close"},
         {"text=230;230\r\n", RGB(255, 255, 255), "its text colour line \"text=230;230\" cannot"},
         {"text=300;0;0\r\n", RGB(255, 255, 255), "cannot be read"},
-        {"text=1a;2;3\r\n", RGB(255, 255, 255), "cannot be read"},
         {"textcolour 9\r\n", RGB(255, 255, 255), "cannot be read"},
     };
+    // A dark scheme: background, menu (derived) and buttons all dark.
+    const std::string dark =
+        Section("night.col", {"0;0;0", "0;0;0", "30;30;34", "0;0;0", "50;52;60"});
     for (const auto& c : cases) {
         SCOPED_TRACE(c.textLine);
         TempDir dir;
-        const std::string path =
-            dir.Write("all.col", dark("night.col", c.textLine) + Section("next.col", {}));
+        const std::string path = dir.Write("all.col", dark + c.textLine + Section("next.col", {}));
         SchemeSlots table = Marked();
         SchemeTextColour text;
         text.colour = RGB(1, 2, 3);
@@ -171,12 +150,10 @@ TEST(SchemeFileTest, ATextColourLineIsTakenWhenReadableAndElseReplacedWithAReaso
         EXPECT_EQ(text.colour, c.colour);
         EXPECT_NE(text.problem.find(c.problem), std::string::npos) << text.problem;
         EXPECT_EQ(text.problem.empty(), c.problem.empty());
-        // Readers that ask for no text colour read the section as before, and the line is
-        // no scheme of its own.
+        // Readers that ask for no text colour read the section as before.
         SchemeSlots plain = Marked();
         ASSERT_TRUE(LoadScheme(path, "night.col", plain));
         EXPECT_EQ(plain, table);
-        EXPECT_EQ(ListSchemes(path), (std::vector<std::string>{"night", "next"}));
         SchemeTextColour previewed;
         ASSERT_TRUE(PreviewScheme(path, "night.col", table, 77, &previewed));
         EXPECT_EQ(previewed.colour, c.colour);
@@ -185,8 +162,7 @@ TEST(SchemeFileTest, ATextColourLineIsTakenWhenReadableAndElseReplacedWithAReaso
 
 // Every shipped scheme reads with its text colour (its own, or the program's near-black)
 // on its background, menu and buttons; every board preset keeps clue and entry digits
-// readable on its fill, also as eyes missing one kind of cone see them. The figures go to
-// the test's output.
+// readable on its fill, also as eyes missing one kind of cone see them.
 TEST(ShippedSchemesTest, EverySchemeAndBoardPresetKeepsItsTextReadableAlsoToColourBlindEyes) {
     const std::string path = LUMETA_DATA_DIR "/all.col";
     const std::vector<std::string> names = ListSchemes(path);
@@ -202,34 +178,16 @@ TEST(ShippedSchemesTest, EverySchemeAndBoardPresetKeepsItsTextReadableAlsoToColo
         const std::uint32_t ink = text.colour.value_or(RGB(2, 2, 2));
         for (int slot : {2, 3, 4})
             EXPECT_GE(ContrastRatio(ink, table[slot]), kReadableContrast) << "slot " << slot;
-        std::printf("%-10s text on window %5.2f, menu %5.2f, buttons %5.2f\n", name.c_str(),
-                    ContrastRatio(ink, table[2]), ContrastRatio(ink, table[3]),
-                    ContrastRatio(ink, table[4]));
     }
     EXPECT_GE(dark, 1);
 
-    // The simulation is no identity: red loses most of its light without red cones, and
-    // blue turns green-grey without blue ones.
-    EXPECT_LT(RelativeLuminance(SimulateVision(RGB(255, 0, 0), ColourVision::Protanopia)), 0.15);
-    EXPECT_EQ(SimulateVision(RGB(0, 0, 255), ColourVision::Tritanopia) & 0xFF, 0u);
-    EXPECT_GT(SimulateVision(RGB(0, 0, 255), ColourVision::Tritanopia) >> 8 & 0xFF, 80u);
-
-    const std::pair<ColourVision, const char*> visions[] = {
-        {ColourVision::Normal, "normal"},
-        {ColourVision::Protanopia, "protanopia"},
-        {ColourVision::Deuteranopia, "deuteranopia"},
-        {ColourVision::Tritanopia, "tritanopia"}};
     for (const BoardPreset& preset : kBoardPresets)
-        for (const auto& [vision, seen] : visions) {
-            SCOPED_TRACE(std::string(preset.name) + ", " + seen);
+        for (const ColourVision vision : {ColourVision::Normal, ColourVision::Protanopia,
+                                          ColourVision::Deuteranopia, ColourVision::Tritanopia}) {
+            SCOPED_TRACE(std::string(preset.name) + ", vision " + std::to_string(int(vision)));
             const std::uint32_t fill = SimulateVision(preset.fill, vision);
-            const std::uint32_t clue = SimulateVision(preset.fixed, vision);
-            const std::uint32_t entry = SimulateVision(preset.user, vision);
-            EXPECT_GE(ContrastRatio(clue, fill), kReadableContrast);
-            EXPECT_GE(ContrastRatio(entry, fill), kReadableContrast);
-            std::printf("%-11s %-12s clue/fill %5.2f, entry/fill %5.2f, clue/entry %4.2f\n",
-                        preset.name, seen, ContrastRatio(clue, fill), ContrastRatio(entry, fill),
-                        ContrastRatio(clue, entry));
+            for (const std::uint32_t digit : {preset.fixed, preset.user})
+                EXPECT_GE(ContrastRatio(SimulateVision(digit, vision), fill), kReadableContrast);
         }
 }
 

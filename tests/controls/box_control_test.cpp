@@ -3,16 +3,29 @@
 #include <QImage>
 #include <QSignalSpy>
 #include <QWindow>
+#include <cmath>
 
 #include "controls/box_control.h"
 #include "controls/colour_value.h"
 #include "controls/controls_test_helpers.h"
+#include "controls/twips.h"
 
 namespace lumeta {
 namespace {
 
 using Caught = std::vector<std::vector<double>>;
 const QColor kFace(200, 200, 200);
+
+// Every mouse signal a spy caught as button, shift, x, y, the twips turned back into pixels.
+Caught MouseArgs(const QWidget* widget, const QList<QList<QVariant>>& spy) {
+    const TwipScale scale = TwipScale::ForWidget(widget);
+    Caught caught;
+    for (const QList<QVariant>& args : spy)
+        caught.push_back({args.at(0).toDouble(), args.at(1).toDouble(),
+                          std::round(args.at(2).toDouble() / scale.TwipsPerPixelX * 1000) / 1000,
+                          std::round(args.at(3).toDouble() / scale.TwipsPerPixelY * 1000) / 1000});
+    return caught;
+}
 
 QColor Pixel(const QImage& image, int x, int y) {
     return QColor(image.pixel(x, y));
@@ -47,18 +60,6 @@ class BoxControlTest : public ::testing::Test {
     QSignalSpy downs, ups;
 };
 
-TEST_F(BoxControlTest, NewButtonStartsWithTheSavedPropertyDefaults) {
-    BoxControl fresh(&holder);
-    EXPECT_EQ(fresh.ForeColor(), 0x80000012u);
-    EXPECT_EQ(fresh.BackColor(), 0x80000012u);  // button text, not button face
-    EXPECT_FLOAT_EQ(fresh.FontSize(), 8.0f);
-    EXPECT_FALSE(fresh.FontBold() || fresh.FontItalic());
-    EXPECT_EQ(fresh.Font().family(), holder.font().family());
-    fresh.SetFontSize(12.5f);
-    fresh.SetFontSize(0);  // not a size: ignored
-    EXPECT_FLOAT_EQ(fresh.FontSize(), 12.5f);
-}
-
 TEST_F(BoxControlTest, PressAndReleaseRaiseDownAndUpEvenOutsideAndShowABorderMeanwhile) {
     QTest::mousePress(&button, Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
     EXPECT_EQ(button.BorderStyle(), 1);
@@ -72,7 +73,6 @@ TEST_F(BoxControlTest, PressAndReleaseRaiseDownAndUpEvenOutsideAndShowABorderMea
     QTest::mouseRelease(&button, Qt::RightButton, Qt::NoModifier, QPoint(3, 4));
     QTest::mousePress(&button, Qt::MiddleButton, Qt::ShiftModifier | Qt::ControlModifier, {3, 4});
     QTest::mouseRelease(&button, Qt::MiddleButton, Qt::AltModifier, QPoint(3, 4));
-    using lumeta::testing::MouseArgs;
     EXPECT_EQ(MouseArgs(&button, downs), (Caught{{1, 0, 10, 5}, {2, 0, 3, 4}, {4, 3, 3, 4}}));
     EXPECT_EQ(MouseArgs(&button, ups), (Caught{{1, 0, 12, 6}, {2, 0, 3, 4}, {4, 4, 3, 4}}));
 
@@ -116,27 +116,22 @@ TEST_F(BoxControlTest, DrawsAFlatFaceWithLightAndDarkEdgesAndACentredCaption) {
     EXPECT_NEAR(ink.top() + ink.bottom(), h - 1, 6);
 }
 
-TEST_F(BoxControlTest, PicturePlacementFollowsItsHimetricSize) {
+TEST_F(BoxControlTest, PicturePlacementFollowsItsHimetricSizeAtAnyPixelRatio) {
     if (Scale().TwipsPerPixelX != 15 || Scale().TwipsPerPixelY != 15)
         GTEST_SKIP() << "the figures are for a 96 dpi screen";
-    QPixmap picture(16, 16);
-    picture.fill(Qt::red);
-    button.SetPicture(picture);
-    EXPECT_EQ(button.PictureHimetric(), QSize(423, 423));
-    EXPECT_EQ(button.PicturePosition(315, 330), QPointF(27.75, 35.25));
-
-    // In a 315 × 330 twip button (21 × 22 pixels) it covers pixels 2..17.
+    // In a 315 × 330 twip button (21 × 22 pixels) a 16-pixel picture covers pixels 2..17.
     button.resize(21, 22);
-    const QImage image = Render();
-    EXPECT_EQ(Pixel(image, 2, 2), Qt::red);
-    EXPECT_EQ(Pixel(image, 17, 17), Qt::red);
-    EXPECT_NE(Pixel(image, 1, 1), Qt::red);
-    EXPECT_NE(Pixel(image, 18, 18), Qt::red);
-
-    QPixmap sharp(32, 32);  // the same picture for a high-dpi screen
-    sharp.setDevicePixelRatio(2.0);
-    button.SetPicture(sharp);
-    EXPECT_EQ(button.PictureHimetric(), QSize(423, 423));
+    for (const qreal ratio : {1.0, 2.0}) {
+        QPixmap picture(QSize(16, 16) * ratio);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::red);
+        button.SetPicture(picture);
+        const QImage image = Render();
+        EXPECT_EQ(Pixel(image, 2, 2), Qt::red) << ratio;
+        EXPECT_EQ(Pixel(image, 17, 17), Qt::red) << ratio;
+        EXPECT_NE(Pixel(image, 1, 1), Qt::red) << ratio;
+        EXPECT_NE(Pixel(image, 18, 18), Qt::red) << ratio;
+    }
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
@@ -12,6 +11,7 @@
 #include "controls/colour_value.h"
 #include "controls/controls_test_helpers.h"
 #include "controls/msg_form.h"
+#include "controls/twips.h"
 
 namespace lumeta {
 namespace {
@@ -23,7 +23,7 @@ void Click(QWidget* button) {
 // The box is reused: what it showed stays in place after it closes, ready to inspect.
 class MsgFormTest : public ::testing::Test {
   protected:
-    MsgFormTest() : form(scheme) {
+    MsgFormTest() : form(scheme, &owner) {
         scheme.SchemeColours[4] = RGBValue(200, 210, 220);
         scheme.ButtonSlot = 4;
     }
@@ -62,12 +62,11 @@ class MsgFormTest : public ::testing::Test {
         return (icons.join(' ') + "|" + buttons.join(' ')).toStdString();
     }
 
-    TwipScale Scale() const { return TwipScale::ForWidget(&form); }
     // The layout sizes the window with its frame and title bar.
     QSize Outer() const { return form.frameGeometry().size(); }
-    int LineHeight() const { return QFontMetrics(form.font(), &form).height(); }
 
     ColourScheme scheme;
+    QWidget owner;  // hidden unless a test shows it
     MsgForm form;
 };
 
@@ -96,27 +95,23 @@ TEST_F(MsgFormTest, StyleTextChoosesTheIconsButtonsAndResults) {
 }
 
 TEST_F(MsgFormTest, EnterChoosesTheFocusedButtonAndOtherKeysChangeNothing) {
-    const auto ask = [&](std::function<void()> act) {
-        return Run(act, [&] { return form.MsgboxA("Exit?", "vbquestion+vbyesno"); });
-    };
-    const int yes = ask([&] {
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-        ASSERT_EQ(QApplication::focusWidget(), form.cmd[0]);
-        QTest::keyClick(form.cmd[0], Qt::Key_Escape);
-        QTest::keyClick(&form, Qt::Key_Escape);
-        QTest::keyClicks(form.cmd[0], "yn ");
-        EXPECT_TRUE(form.isVisible());
-        EXPECT_FALSE(form.cmd[0]->isDown());
-        QTest::keyClick(form.cmd[0], Qt::Key_Return);
-    });
-    EXPECT_EQ(yes, 6);
-    const int no = ask([&] {
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        ASSERT_EQ(QApplication::focusWidget(), form.cmd[1]);
-        QTest::keyClick(form.cmd[1], Qt::Key_Enter);
-    });
-    EXPECT_EQ(no, 7);
+    for (const auto& [tabs, key, chosen] :
+         {std::tuple{0, Qt::Key_Return, 6}, {1, Qt::Key_Enter, 7}}) {
+        const auto act = [&] {
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+            for (int tab = 0; tab < tabs; ++tab)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            auto* focused = form.cmd[tabs];
+            ASSERT_EQ(QApplication::focusWidget(), focused);
+            QTest::keyClick(focused, Qt::Key_Escape);
+            QTest::keyClick(&form, Qt::Key_Escape);
+            QTest::keyClicks(focused, "yn ");
+            EXPECT_TRUE(form.isVisible());
+            EXPECT_FALSE(focused->isDown());
+            QTest::keyClick(focused, key);
+        };
+        EXPECT_EQ(Run(act, [&] { return form.MsgboxA("Exit?", "vbquestion+vbyesno"); }), chosen);
+    }
 }
 
 TEST_F(MsgFormTest, ClosingTheWindowAnswersCancelElseNoElseTheFirstButtonNeverYes) {
@@ -157,11 +152,9 @@ TEST_F(MsgFormTest, LaysOutThePromptWithItsIconAboveACentredRowOfButtons) {
     EXPECT_FALSE(form.icons[4]->isHidden() || form.icons[4]->pixmap().isNull());
     EXPECT_LT(form.icons[4]->geometry().right(), form.Label1->x());
     const int oneLine = form.cmd[0]->y();
-    for (const char* twoLines : {"First line\r\nSecond line", "First line\nSecond line"}) {
-        Show(twoLines, "vbok+vbcritical");
-        EXPECT_NEAR(form.cmd[0]->y() - oneLine, LineHeight(), 1);
-        EXPECT_EQ(form.Label1->text(), "First line\nSecond line");
-    }
+    Show("First line\r\nSecond line", "vbok+vbcritical");
+    EXPECT_NEAR(form.cmd[0]->y() - oneLine, QFontMetrics(form.font(), &form).height(), 1);
+    EXPECT_EQ(form.Label1->text(), "First line\nSecond line");
 }
 
 TEST_F(MsgFormTest, ALongPathWrapsWithinTheScreenInsteadOfWideningTheBox) {
@@ -174,26 +167,21 @@ TEST_F(MsgFormTest, ALongPathWrapsWithinTheScreenInsteadOfWideningTheBox) {
     EXPECT_GT(lines.size(), 3);
     EXPECT_EQ(lines.join(""), "Puzzle file:" + path + "could not be written");  // nothing lost
     EXPECT_TRUE(lines[1].endsWith('/'));  // broken after a folder
-    EXPECT_NEAR(form.cmd[0]->y(), form.Label1->geometry().bottom() + 1 + Scale().PixelsY(120), 1);
+    EXPECT_NEAR(form.cmd[0]->y(),
+                form.Label1->geometry().bottom() + 1 + TwipScale::ForWidget(&form).PixelsY(120), 1);
 }
 
-TEST_F(MsgFormTest, TakesTheWindowLookAndReplacesABlackButtonColour) {
-    form.SetBackColor(RGBValue(10, 120, 30));
-    form.SetForeColor(RGBValue(2, 2, 2));
+// The window's colours on the box the window tests check.
+TEST_F(MsgFormTest, ReplacesABlackButtonColourAndKeepsItsButtonFont) {
     form.SetButtonColor(0);
     form.setFont(QFont(QStringLiteral("Arial"), 11));
     Show("Colours", "vbok");
     EXPECT_EQ(form.cmd[0]->palette().color(QPalette::Button), QColor(200, 210, 220));
     EXPECT_EQ(form.cmd[0]->font().pointSize(), 10);
     EXPECT_EQ(form.Label1->font().pointSize(), 11);
-    EXPECT_EQ(form.Label1->palette().color(QPalette::Window), QColor(10, 120, 30));
-    EXPECT_EQ(form.Label1->palette().color(QPalette::WindowText), QColor(2, 2, 2));
 }
 
-TEST(MsgFormPlacementTest, EveryBoxIsCentredOnItsOwnerAndWhollyOnTheScreen) {
-    ColourScheme scheme;
-    QWidget owner;
-    MsgForm box(scheme, &owner);
+TEST_F(MsgFormTest, EveryBoxIsCentredOnItsOwnerAndWhollyOnTheScreen) {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     owner.resize(400, 300);
     // Centred on the screen, then hanging over its bottom right corner.
@@ -201,16 +189,9 @@ TEST(MsgFormPlacementTest, EveryBoxIsCentredOnItsOwnerAndWhollyOnTheScreen) {
         owner.move(at);
         owner.show();
         QRect shown;
-        lumeta::testing::WhileModal(
-            &box,
-            [&] {
-                shown = box.frameGeometry();
-                Click(box.cmd[0]);
-            },
-            [&] { return box.MsgboxA("Reset puzzle?", "vbquestion+vbyesno"); });
-        EXPECT_TRUE(screen.contains(shown))
-            << shown.x() << "," << shown.y() << " " << shown.width() << "x" << shown.height()
-            << " in " << screen.width() << "x" << screen.height();
+        Run([&] { shown = form.frameGeometry(), Click(form.cmd[0]); },
+            [&] { return form.MsgboxA("Reset puzzle?", "vbquestion+vbyesno"); });
+        EXPECT_TRUE(screen.contains(shown));
         if (screen.contains(owner.frameGeometry())) {
             EXPECT_LE((shown.center() - owner.frameGeometry().center()).manhattanLength(), 1);
         }

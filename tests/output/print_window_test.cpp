@@ -45,35 +45,32 @@ class PrintWindow : public ::testing::Test {
     clsPrintDialog printDialog{printer};
     ColourScheme scheme;
     MsgForm msgForm{scheme};
+    PrntForm form{printDialog, msgForm};
 };
 
 TEST_F(PrintWindow, TheSchemeColoursTheWindowAndTheButtonSlotItsButtonsAndRangeBox) {
-    PrntForm form(printDialog, msgForm);
     scheme.SchemeColours[2] = RGBValue(10, 20, 30);
     scheme.SchemeColours[4] = RGBValue(200, 100, 50);
     scheme.ButtonSlot = 4;
     ColourWindow(form, SchemeLook(scheme, RGBValue(2, 2, 2)));
     const QColor window(10, 20, 30), button(200, 100, 50);
-    EXPECT_EQ(form.palette().color(QPalette::Window), window);
-    for (QWidget* part : std::initializer_list<QWidget*>{form.Frame1, form.frame2, form.Label1,
-                                                         form.Label2, form.Option1, form.Option2})
+    for (QWidget* part : std::initializer_list<QWidget*>{
+             &form, form.Frame1, form.frame2, form.Label1, form.Label2, form.Option1, form.Option2})
         EXPECT_EQ(part->palette().color(QPalette::Window), window) << part->objectName().data();
     EXPECT_EQ(form.Label1->palette().color(QPalette::WindowText), QColor(2, 2, 2));
-    EXPECT_EQ(form.Command1->palette().color(QPalette::Button), button);
-    EXPECT_EQ(form.Command2->palette().color(QPalette::Button), button);
+    for (QWidget* part : std::initializer_list<QWidget*>{form.Command1, form.Command2})
+        EXPECT_EQ(part->palette().color(QPalette::Button), button);
     EXPECT_EQ(form.Text1->palette().color(QPalette::Base), button);
     EXPECT_EQ(form.Command3->BackColor(), RGBValue(200, 100, 50));
 }
 
 TEST_F(PrintWindow, TypingARangeChoosesRangeAndTheCurrentPuzzleStaysTheFirstChoice) {
-    PrntForm form(printDialog, msgForm);
     EXPECT_TRUE(form.Option1->isChecked());
     QTest::keyClicks(form.Text1, "5-10");
     EXPECT_TRUE(form.Option2->isChecked());
 }
 
 TEST_F(PrintWindow, ChoosingAPrinterNamesItOnTheWindowAndCancelKeepsTheLastChoice) {
-    PrntForm form(printDialog, msgForm);
     form.Label2->setText("before");
     AnswerPrintDialog(false);
     QTest::mouseClick(form.Command3, Qt::LeftButton);
