@@ -1,9 +1,11 @@
 #include "app/about_form.h"
+#include "app/navigation.h"
 #include "app/play_menu.h"
 
 #include "appearance/options_form.h"
 #include "output/prnt_form.h"
 #include "output/puzzle_printing.h"
+#include "puzzlefiles/puzzle_loader.h"
 #include "support/board_fixture.h"
 #include "window_fixture.h"
 
@@ -279,6 +281,16 @@ TEST_F(PlayTest, ArrowButtonsWrapGoFirstOrLastOnRightClickPickAtRandomAndCountTh
     Click(form->cmdarrow[2]);
     EXPECT_EQ(texts, QStringList{"puzzles.txt does not appear to have any puzzles"});
     EXPECT_EQ(OnBoard(), PuzzleLineNo(11));
+}
+
+// Next and previous wrap at the ends of the int range as anywhere else, never past it.
+TEST(NavigateTarget, NeverStepsAPuzzleNumberPastTheIntRange) {
+    auto random = RandomSource::Fixed(1);
+    const int most = std::numeric_limits<int>::max();
+    EXPECT_EQ(NavigateTarget(kNext, 1, most, most, random), 1);
+    EXPECT_EQ(NavigateTarget(kNext, 1, most - 1, most, random), most);
+    EXPECT_EQ(NavigateTarget(kPrevious, 1, 1, most, random), most);
+    EXPECT_EQ(PuzzleCountOf(std::int64_t{most} + 1), 0);  // as unreadable
 }
 
 }  // namespace
