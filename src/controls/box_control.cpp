@@ -82,9 +82,33 @@ void BoxControl::SetForeColor(std::uint32_t colour) {
     update();
 }
 
+void BoxControl::SetFont(const QFont& font) {
+    setFont(font);
+    update();
+}
+
 void BoxControl::SetCaption(const QString& caption) {
     caption_ = caption;
     update();
+}
+
+void BoxControl::SetFontSize(float points) {
+    if (points <= 0) return;
+    QFont changed = font();
+    changed.setPointSizeF(points);
+    SetFont(changed);
+}
+
+void BoxControl::SetFontBold(bool bold) {
+    QFont changed = font();
+    changed.setBold(bold);
+    SetFont(changed);
+}
+
+void BoxControl::SetFontItalic(bool italic) {
+    QFont changed = font();
+    changed.setItalic(italic);
+    SetFont(changed);
 }
 
 void BoxControl::SetBackColor(std::uint32_t colour) {

@@ -26,18 +26,33 @@ class BoxControl : public QWidget {
     // A disabled button takes no mouse input and raises no events; it looks the same.
     bool Enabled() const { return isEnabled(); }
     void SetEnabled(bool enabled) { setEnabled(enabled); }
+    QFont Font() const { return font(); }
+    void SetFont(const QFont& font);
+    void Refresh() { update(); }
     QString Caption() const { return caption_; }
     void SetCaption(const QString& caption);
+    float FontSize() const { return static_cast<float>(font().pointSizeF()); }
+    void SetFontSize(float points);
+    bool FontBold() const { return font().bold(); }
+    void SetFontBold(bool bold);
     std::uint32_t BackColor() const { return backColor_; }
     void SetBackColor(std::uint32_t colour);
     // A null pixmap means no picture.
+    const QPixmap& Picture() const { return picture_; }
     void SetPicture(const QPixmap& picture);
+    bool FontItalic() const { return font().italic(); }
+    void SetFontItalic(bool italic);
 
     // A left click as the button's press action: MouseDown, then MouseUp.
     void Press();
 
     // 1 while a mouse button is held on the button, else 0.
     int BorderStyle() const { return borderStyle_; }
+
+    // The picture's size in HIMETRIC units (hundredths of a millimetre) on this screen.
+    QSize PictureHimetric() const;
+    // Where the picture's top-left corner goes in a drawing area of width × height twips.
+    QPointF PicturePosition(double width, double height) const;
 
     QSize sizeHint() const override;
 
@@ -58,10 +73,6 @@ class BoxControl : public QWidget {
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
-    // The picture's size in HIMETRIC units (hundredths of a millimetre) on this screen.
-    QSize PictureHimetric() const;
-    // Where the picture's top-left corner goes in a drawing area of width × height twips.
-    QPointF PicturePosition(double width, double height) const;
     void SetBorderStyle(int style);
     static bool PressKey(const QKeyEvent& event);
 

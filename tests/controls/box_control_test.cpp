@@ -60,6 +60,17 @@ class BoxControlTest : public ::testing::Test {
     QSignalSpy downs, ups;
 };
 
+TEST_F(BoxControlTest, TheCaptionFontStartsAtEightPointsAndTakesSizeBoldAndItalicOneByOne) {
+    BoxControl fresh(&holder);
+    EXPECT_FLOAT_EQ(fresh.FontSize(), 8.0f);
+    EXPECT_EQ(fresh.Font().family(), holder.font().family());
+    fresh.SetFontSize(12.5f);
+    fresh.SetFontSize(0);  // not a size: ignored
+    fresh.SetFontBold(true);
+    fresh.SetFontItalic(true);
+    EXPECT_TRUE(fresh.Font().pointSizeF() == 12.5 && fresh.Font().bold() && fresh.Font().italic());
+}
+
 TEST_F(BoxControlTest, PressAndReleaseRaiseDownAndUpEvenOutsideAndShowABorderMeanwhile) {
     QTest::mousePress(&button, Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
     EXPECT_EQ(button.BorderStyle(), 1);

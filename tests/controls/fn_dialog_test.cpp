@@ -2,9 +2,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
+#include <QSignalSpy>
 
+#include "controls/colour_value.h"
 #include "controls/controls_test_helpers.h"
 #include "controls/fn_dialog.h"
+#include "controls/twips.h"
 #include "support/temp_dir.h"
 
 namespace lumeta {
@@ -88,6 +92,35 @@ TEST_F(FNDialogTest, DialogStartsInDefaultDirTheRootWhenEmptyOrTheWorkingFolderW
             dialog->reject();
         });
     }
+}
+
+// Placed on a window the control is a "..." button that fills it, in its back colour, and
+// passes on its events (mouse positions in twips) only while enabled.
+TEST_F(FNDialogTest, InnerButtonFillsTheControlAndPassesOnItsEventsInTwipsUnlessDisabled) {
+    EXPECT_EQ(control.Command1->text(), "...");
+    holder.show();
+    control.resize(90, 31);
+    EXPECT_EQ(control.Command1->geometry(), QRect(0, 0, 90, 31));
+    control.SetBackColor(RGBValue(255, 0, 0));
+    control.SetCaption("");
+    const QColor middle(control.grab().toImage().pixel(45, 15));
+    const bool red = middle.red() > 200 && middle.red() - middle.green() > 100;
+    EXPECT_TRUE(red && middle.green() == middle.blue()) << middle.name().toStdString();
+
+    QSignalSpy clicks(&control, &FNDialog::Click), downs(&control, &FNDialog::MouseDown),
+        ups(&control, &FNDialog::MouseUp), presses(&control, &FNDialog::KeyPress);
+    QTest::mousePress(control.Command1, Qt::LeftButton, Qt::ShiftModifier, QPoint(10, 5));
+    QTest::mouseRelease(control.Command1, Qt::LeftButton, Qt::NoModifier, QPoint(12, 6));
+    QTest::keyClick(control.Command1, 'A', Qt::ShiftModifier);
+    control.SetEnabled(false);
+    QTest::mouseClick(control.Command1, Qt::LeftButton);
+    QTest::keyClick(control.Command1, Qt::Key_Space);
+    const double twips = TwipScale::ForWidget(&control).TwipsPerPixelX;
+    ASSERT_EQ(downs.count() + ups.count(), 2);
+    EXPECT_EQ(downs.at(0), (QList<QVariant>{1, 1, float(10 * twips), float(5 * twips)}));
+    EXPECT_EQ(ups.at(0), (QList<QVariant>{1, 0, float(12 * twips), float(6 * twips)}));
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_EQ(presses.count(), 1);
 }
 
 }  // namespace
