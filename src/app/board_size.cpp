@@ -17,7 +17,7 @@ int ReadBoardSize(const std::string& path) {
     if (!in || !std::getline(in, text)) return 7;
     while (!text.empty() && (text.back() == '\r' || text.back() == ' '))
         text.pop_back();
-    for (const int hexagons : kBoardSizes)
+    for (const int hexagons : kBoardHexCounts)
         if (text == NumText(hexagons)) return hexagons;
     return 7;
 }
@@ -39,8 +39,8 @@ BoardSizeMenu::BoardSizeMenu(QMenu& puzzleMenu, std::string folder, QObject* par
     menu->setObjectName(QStringLiteral("mnuboardsize"));
     auto* group = new QActionGroup(menu);
     group->setExclusive(true);
-    for (std::size_t index = 0; index < kBoardSizes.size(); ++index) {
-        const int hexagons = kBoardSizes[index];
+    for (std::size_t index = 0; index < kBoardHexCounts.size(); ++index) {
+        const int hexagons = kBoardHexCounts[index];
         QAction* action = menu->addAction(QStringLiteral("%1 hexagons").arg(hexagons));
         action->setObjectName(QStringLiteral("mnuboardsize%1").arg(hexagons));
         action->setCheckable(true);
@@ -49,15 +49,15 @@ BoardSizeMenu::BoardSizeMenu(QMenu& puzzleMenu, std::string folder, QObject* par
         mnuboardsize[index] = action;
     }
     hexagons_ = path_.empty() ? 7 : ReadBoardSize(path_);
-    for (std::size_t index = 0; index < kBoardSizes.size(); ++index)
-        mnuboardsize[index]->setChecked(kBoardSizes[index] == hexagons_);
+    for (std::size_t index = 0; index < kBoardHexCounts.size(); ++index)
+        mnuboardsize[index]->setChecked(kBoardHexCounts[index] == hexagons_);
 }
 
 void BoardSizeMenu::Choose(int hexagons) {
     if (!IsKnownHexCount(hexagons)) return;
     hexagons_ = hexagons;
-    for (std::size_t index = 0; index < kBoardSizes.size(); ++index)
-        mnuboardsize[index]->setChecked(kBoardSizes[index] == hexagons);
+    for (std::size_t index = 0; index < kBoardHexCounts.size(); ++index)
+        mnuboardsize[index]->setChecked(kBoardHexCounts[index] == hexagons);
     // Not being able to keep it spoils nothing: the choice holds for this run.
     if (!path_.empty()) WriteBoardSize(path_, hexagons);
 }

@@ -12,9 +12,6 @@ class QMenu;
 
 namespace lumeta {
 
-// The board sizes a puzzle can be created on, in hexagons: every board there is.
-inline constexpr std::array<int, 4> kBoardSizes = kBoardHexCounts;
-
 // The file that keeps the chosen size between runs, beside the configuration file (which
 // stays as it is): the count as text on one line.
 inline constexpr const char* kBoardSizeFileName = "lumeta-board.txt";
@@ -40,7 +37,7 @@ class BoardSizeMenu : public QObject {
     void Choose(int hexagons);
 
     QMenu* menu = nullptr;
-    std::array<QAction*, kBoardSizes.size()> mnuboardsize{};
+    std::array<QAction*, kBoardHexCounts.size()> mnuboardsize{};
 
   private:
     std::string path_;
