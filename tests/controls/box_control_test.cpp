@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QSignalSpy>
 #include <QWindow>
-#include <cmath>
 
 #include "controls/box_control.h"
 #include "controls/colour_value.h"
@@ -13,19 +12,9 @@
 namespace lumeta {
 namespace {
 
-using Caught = std::vector<std::vector<double>>;
+using lumeta::testing::Caught;
+using lumeta::testing::MouseArgs;
 const QColor kFace(200, 200, 200);
-
-// Every mouse signal a spy caught as button, shift, x, y, the twips turned back into pixels.
-Caught MouseArgs(const QWidget* widget, const QList<QList<QVariant>>& spy) {
-    const TwipScale scale = TwipScale::ForWidget(widget);
-    Caught caught;
-    for (const QList<QVariant>& args : spy)
-        caught.push_back({args.at(0).toDouble(), args.at(1).toDouble(),
-                          std::round(args.at(2).toDouble() / scale.TwipsPerPixelX * 1000) / 1000,
-                          std::round(args.at(3).toDouble() / scale.TwipsPerPixelY * 1000) / 1000});
-    return caught;
-}
 
 QColor Pixel(const QImage& image, int x, int y) {
     return QColor(image.pixel(x, y));

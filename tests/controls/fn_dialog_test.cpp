@@ -8,11 +8,13 @@
 #include "controls/colour_value.h"
 #include "controls/controls_test_helpers.h"
 #include "controls/fn_dialog.h"
-#include "controls/twips.h"
 #include "support/temp_dir.h"
 
 namespace lumeta {
 namespace {
+
+using lumeta::testing::Caught;
+using lumeta::testing::MouseArgs;
 
 QString Q(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
@@ -115,10 +117,8 @@ TEST_F(FNDialogTest, InnerButtonFillsTheControlAndPassesOnItsEventsInTwipsUnless
     control.SetEnabled(false);
     QTest::mouseClick(control.Command1, Qt::LeftButton);
     QTest::keyClick(control.Command1, Qt::Key_Space);
-    const double twips = TwipScale::ForWidget(&control).TwipsPerPixelX;
-    ASSERT_EQ(downs.count() + ups.count(), 2);
-    EXPECT_EQ(downs.at(0), (QList<QVariant>{1, 1, float(10 * twips), float(5 * twips)}));
-    EXPECT_EQ(ups.at(0), (QList<QVariant>{1, 0, float(12 * twips), float(6 * twips)}));
+    EXPECT_EQ(MouseArgs(&control, downs), (Caught{{1, 1, 10, 5}}));
+    EXPECT_EQ(MouseArgs(&control, ups), (Caught{{1, 0, 12, 6}}));
     EXPECT_EQ(clicks.count(), 1);
     EXPECT_EQ(presses.count(), 1);
 }
